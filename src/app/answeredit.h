@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QTextEdit>
+
+// The answer box: a multi-line, word-wrapped box that holds one line of plain text. Return and
+// Enter never insert a line break; they are reported so that the window can press its Check
+// button. Pasted or dropped text arrives as plain text on one line, so rich text and HTML are never
+// interpreted and nothing they name is ever fetched.
+class AnswerEdit : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit AnswerEdit(QWidget *parent = nullptr);
+
+    // Moves the caret behind the last character.
+    void moveCaretToEnd();
+
+signals:
+    void returnPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+};

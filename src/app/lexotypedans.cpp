@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program entry: the application, its title, the main window, and the message loop.
+#include "app/lexotyping.h"
+#include "app/qtdesktopservices.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    // The title captions the program's message boxes; no help file is bound to it, so F1 opens
+    // nothing.
+    QApplication::setApplicationName(QStringLiteral("Lexo/Spanish"));
+    QApplication::setApplicationVersion(QStringLiteral(VOCARRA_VERSION));
+
+    QtDesktopServices services;
+    TForm1 form(services);
+    services.setOwner(&form);
+    form.show();
+    return QApplication::exec();
+}

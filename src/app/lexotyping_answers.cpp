@@ -1,0 +1,116 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Judging and scoring: a typed answer on Check (or Return), a click on one of the four choices,
+// Peek, the wipe of the answer box and Reset.
+#include "app/lexotyping.h"
+
+#include "app/answeredit.h"
+#include "app/textcodec.h"
+#include "quiz/judging.h"
+#include "quiz/scoretext.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QTimer>
+
+void TForm1::enable(QTimer *timer)
+{
+    // A running timer keeps its time: a second Peek does not put off the wipe.
+    if (!timer->isActive())
+        timer->start();
+}
+
+void TForm1::countTrial()
+{
+    ++TrialCount;
+    NumTrials->setText(QString::number(TrialCount));
+}
+
+void TForm1::recordRightAnswer()
+{
+    // Only a word answered right at the first try counts as done for this pass.
+    if (FirstTry)
+        AskedList.append(CurrentPosText.toInt());
+    else
+        FirstTry = true;
+}
+
+void TForm1::Button1Click()
+{
+    const QString typed = Answer->toPlainText();
+    countTrial();
+    const auto direction = SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish
+                                                          : quiz::Direction::EnglishToSpanish;
+    const bool right = quiz::judgeTypedAnswer(answerToCp1252(typed), answerEntry(QuestionIndex).text(),
+                                              direction, Verbs1->isChecked());
+    if (right) {
+        Answer->setPlainText(typed + QStringLiteral(" is Correct!"));
+        enable(Timer1);
+        enable(Timer2);
+        ++CorrectCount;
+        recordRightAnswer();
+        m_services.playSound(DesktopServices::Sound::Right);
+    } else {
+        Answer->setPlainText(typed + QStringLiteral(" is NOT Correct! Try Again"));
+        FirstTry = false;
+        enable(Timer1);
+        m_services.playSound(DesktopServices::Sound::Wrong);
+    }
+    ShowScore();
+}
+
+void TForm1::AnswerBoxClick()
+{
+    if (AnswerBox->isHidden())
+        return;
+    // After a right click the slot order is empty until the next question: a further click
+    // then has nothing to be judged against and is ignored.
+    if (SlotOrder.isEmpty())
+        return;
+    if (m_answerGroup->checkedId() != SlotOrder[0]) {
+        m_services.playSound(DesktopServices::Sound::Wrong);
+        Answer->setPlainText(QStringLiteral("Error!"));
+        FirstTry = false;
+        countTrial();
+        ShowScore();
+        return;
+    }
+    if (SpanishtoEnglish1->isChecked() && !Verbs1->isChecked())
+        Answer->setPlainText(QStringLiteral("Correct!"));
+    countTrial();
+    ++CorrectCount;
+    SlotOrder.clear();
+    ShowScore();
+    m_services.playSound(DesktopServices::Sound::Right);
+    recordRightAnswer();
+    enable(Timer2);
+}
+
+void TForm1::ShowScore()
+{
+    Score->setText(QString::fromStdString(quiz::scoreText(CorrectCount, TrialCount)));
+}
+
+void TForm1::PeekClick()
+{
+    Answer->setPlainText(entryToQString(answerEntry(QuestionIndex).text()));
+    enable(Timer1);
+}
+
+void TForm1::Erase()
+{
+    Answer->clear();
+    Answer->setFocus();
+    Timer1->stop();
+}
+
+void TForm1::Reset1Click()
+{
+    NumTrials->clear();
+    Score->clear();
+    TrialCount = 0;
+    CorrectCount = 0;
+    Answer->setFocus();
+}

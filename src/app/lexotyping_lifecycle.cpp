@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window's start and end: creation, the first activation, the farewell, About and Help.
+#include "app/lexotyping.h"
+
+#include "app/answeredit.h"
+#include "app/fmxutils.h"
+#include "quiz/messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+TForm1::TForm1(DesktopServices &services, QWidget *parent)
+    : QMainWindow(parent)
+    , m_services(services)
+{
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Vocarra -Spanish Version"));
+    createControls();
+    createMenus();
+    setKeyCaptions();
+    resize(561, 424);
+    setWindowState(Qt::WindowMaximized);
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate()
+{
+    TrialCount = 0;
+    CorrectCount = 0;
+    Answer->clear();
+    AskedList.clear();
+    SlotOrder.clear();
+    SequencePos = -1;
+}
+
+void TForm1::FormActivate()
+{
+    ListExhausted = false;
+    FirstTry = true;
+    N100WordsClick();
+    Nouns1Click();
+}
+
+bool TForm1::event(QEvent *event)
+{
+    // The first activation starts the quiz; later ones (back from a box, another program or the
+    // task bar) change nothing.
+    if (event->type() == QEvent::WindowActivate && !m_activated) {
+        m_activated = true;
+        const bool handled = QMainWindow::event(event);
+        FormActivate();
+        return handled;
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // Without a window manager nothing maximises a new window or gives it the focus, so once it is
+    // on screen the window fills the screen's free area and asks for the focus itself; with a
+    // window manager both have already happened and this changes nothing.
+    if (!m_activated) {
+        QTimer::singleShot(0, this, [this] {
+            const QScreen *current = screen();
+            if (isMaximized() && current && frameGeometry().size() != current->availableGeometry().size())
+                setGeometry(current->availableGeometry());
+            if (!m_activated && !isActiveWindow())
+                activateWindow();
+        });
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TForm1::sayFarewell()
+{
+    // The farewell is said once, whichever way the learner leaves.
+    if (m_farewellShown)
+        return;
+    m_farewellShown = true;
+    message(quiz::farewellMessage());
+}
+
+void TForm1::FormClose()
+{
+    sayFarewell();
+    AskedList.clear();
+    SlotOrder.clear();
+    m_services.quitApplication();
+}
+
+void TForm1::Exit2Click()
+{
+    sayFarewell();
+    AskedList.clear();
+    m_services.quitApplication();
+}
+
+void TForm1::About1Click()
+{
+    message("Vocarra " VOCARRA_VERSION "\n"
+            "Drills the 1,000 most frequent English words and their Spanish equivalents, in both "
+            "directions.\n" +
+            std::string(quiz::kWebAddress));
+}
+
+void TForm1::ProgramHelpClick()
+{
+    OpenWithShell(m_services, QStringLiteral("LexoSpan Help.pdf"), QStringLiteral(" "),
+                  QStringLiteral("C:\\Lexo_1000"), 5);
+}
+
+void TForm1::message(const std::string &text)
+{
+    ++m_modalDepth;
+    m_services.showMessage(QString::fromStdString(text));
+    --m_modalDepth;
+}
+
+bool TForm1::confirm(const std::string &text)
+{
+    ++m_modalDepth;
+    const bool yes = m_services.askYesNo(QString::fromUtf8(quiz::kConfirmTitle), QString::fromStdString(text));
+    --m_modalDepth;
+    return yes;
+}

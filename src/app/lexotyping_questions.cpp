@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The question cycle: pick the next word of the list, show it with four choices, and at the end
+// of a pass offer the next word group.
+#include "app/lexotyping.h"
+
+#include "app/answeredit.h"
+#include "app/textcodec.h"
+#include "quiz/distractors.h"
+#include "quiz/messages.h"
+#include "quiz/quizlists.h"
+#include "quiz/verbfilter.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+using vocabulary::Group;
+using vocabulary::kTableSlots;
+
+const vocabulary::WordEntry &TForm1::questionEntry(int index) const
+{
+    const auto &table = EnglishtoSpanish1->isChecked() ? tables.EnglishWords : tables.SpanishWords;
+    return table[static_cast<std::size_t>(index)];
+}
+
+const vocabulary::WordEntry &TForm1::answerEntry(int index) const
+{
+    const auto &table = EnglishtoSpanish1->isChecked() ? tables.SpanishWords : tables.EnglishWords;
+    return table[static_cast<std::size_t>(index)];
+}
+
+void TForm1::AskQuestion()
+{
+    Timer2->stop();
+    Answer->clear();
+    PickNextEntry();
+    Edit1->setPlainText(entryToQString(questionEntry(CurrentIndex).text()));
+    clearAnswerSelection();
+    // Complete the slot order. It is emptied only by a right click, so after anything else the
+    // right translation stays in the slot it had.
+    do {
+        const int slot = m_services.randomBelow(4);
+        if (!SlotOrder.contains(slot))
+            SlotOrder.append(slot);
+    } while (SlotOrder.size() < 4);
+    setAnswerItem(SlotOrder[0], CurrentIndex);
+    CurrentEnglish = std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
+    QuestionIndex = CurrentIndex;
+    fillWrongChoices();
+    Answer->setFocus();
+}
+
+void TForm1::PickNextEntry()
+{
+    const quiz::VerbFormSettings verbForms{Verbs1->isChecked(), NoSecondPerson2->isChecked(),
+                                           Infinitives->isChecked()};
+    // A list whose remaining words are all passed over by the verb-form filter would skip for
+    // ever. Every word can be reached within two rounds of skips, so after that many the pick
+    // stops and asks the word it has reached.
+    const int skipLimit = 2 * std::max(ListCount, 1);
+    for (int skips = 0;; ++skips) {
+        int position = 0;
+        if (Sequence->isChecked()) {
+            // Past the end of the list the sequence starts again at its first word, so a pass
+            // with wrong answers in it goes round rather than on into other words.
+            ++SequencePos;
+            if (SequencePos >= ListCount || SequencePos < 0)
+                SequencePos = 0;
+            position = SequencePos;
+            FirstTry = true;
+        } else {
+            m_services.reseed();
+            position = drawUnaskedPosition();
+        }
+        CurrentPosText = QString::number(position);
+
+        const std::string group = WordGroup->text().toStdString();
+        const int offsetNow = quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
+        CurrentIndex = std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
+                                  0, kTableSlots - 1);
+
+        if (AskedList.size() == ListCount - 1) {
+            AskedList.clear();
+            ListExhausted = true;
+        }
+        CurrentEnglish = std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
+        if (!quiz::skippedByVerbFilter(CurrentEnglish, verbForms) || skips >= skipLimit)
+            return;
+        AskedList.append(position);
+    }
+}
+
+int TForm1::drawUnaskedPosition()
+{
+    const int count = std::max(ListCount, 1);
+    // When every position is already done (only possible through skips) any position will do;
+    // otherwise draw until one is not done yet.
+    std::vector<bool> done(static_cast<std::size_t>(count), false);
+    for (int position : AskedList) {
+        if (position >= 0 && position < count)
+            done[static_cast<std::size_t>(position)] = true;
+    }
+    if (std::all_of(done.begin(), done.end(), [](bool d) { return d; }))
+        return m_services.randomBelow(count);
+    while (true) {
+        const int position = m_services.randomBelow(count);
+        if (!done[static_cast<std::size_t>(position)])
+            return position;
+    }
+}
+
+void TForm1::fillWrongChoices()
+{
+    std::array<int, 3> wrong{};
+    if (WordGroup->text() == QStringLiteral("Verbs")) {
+        const std::string_view key = quiz::verbPronounKey(CurrentEnglish);
+        const int direction = quiz::verbWalkDirection(QuestionIndex);
+        int index = QuestionIndex;
+        for (int &choice : wrong) {
+            index = quiz::nextIndexWithKey(index, direction, key, kTableSlots, [this](int i) {
+                return tables.EnglishWords[static_cast<std::size_t>(i)].text();
+            });
+            choice = index;
+        }
+    } else {
+        m_services.reseed();
+        wrong = quiz::stepRuleIndexes(QuestionIndex, m_services.randomBelow(4) + 1);
+    }
+    for (std::size_t i = 0; i < wrong.size(); ++i)
+        setAnswerItem(SlotOrder[static_cast<qsizetype>(i) + 1], std::clamp(wrong[i], 0, kTableSlots - 1));
+}
+
+void TForm1::setAnswerItem(int slot, int tableIndex)
+{
+    answerItem(slot)->setText(entryToQString(answerEntry(tableIndex).text()));
+}
+
+void TForm1::clearAnswerSelection()
+{
+    m_answerGroup->setExclusive(false);
+    for (QRadioButton *item : m_answerItems)
+        item->setChecked(false);
+    m_answerGroup->setExclusive(true);
+}
+
+void TForm1::Button2Click() { AskQuestion(); }
+
+void TForm1::NewQuestion()
+{
+    Timer2->stop();
+    if (m_modalDepth > 0)
+        return;
+    if (!ListExhausted) {
+        AskQuestion();
+        return;
+    }
+    ListExhausted = false;
+    const std::string groupText = WordGroup->text().toStdString();
+    const std::string levelText = Level->text().toStdString();
+    const auto group = vocabulary::groupFromBoxText(groupText);
+    const auto level = vocabulary::levelFromText(levelText);
+    if (!confirm(quiz::endOfListQuestion(groupText, NewAll->text().toStdString(), levelText))) {
+        if (group)
+            clickGroupItem(*group);
+        return;
+    }
+    if (!group || !level)
+        return;
+    if (!quiz::nextLevel(*level)) {
+        message(quiz::congratulationMessage());
+        Nouns1Click();
+    } else if (const auto next = quiz::nextGroup(*group)) {
+        clickGroupItem(*next);
+    } else {
+        chooseLevel(*quiz::nextLevel(*level));
+        Nouns1Click();
+    }
+}
