@@ -1,0 +1,279 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The window as the learner finds it: controls, menus, the start of a run and both ways out.
+#include "scriptedservices.h"
+
+#include "app/answeredit.h"
+#include "app/fmxutils.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controls_matchTheirDesign_data();
+    void controls_matchTheirDesign();
+    void startUp_opensOnTheFirstNounWithTheStartSettings();
+    void activation_startsTheQuizOnlyOnce();
+    void menuBar_hasTheNineMenusAndTheirItems();
+    void levelSubmenus_listTheSevenGroups();
+    void openingALevelSubmenu_choosesThatLevel();
+    void exit_saysFarewellOnceEitherWay_data();
+    void exit_saysFarewellOnceEitherWay();
+    void help_withoutTheDocumentChangesNothing();
+    void help_opensTheDocumentWhereItExists();
+    void about_leavesTheQuizAsItWas();
+};
+
+void TestMainWindow::controls_matchTheirDesign_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("accessibleName");
+
+    auto row = [](const char *name, QRect geometry, int pixels, const QString &text, bool enabled,
+                  const QString &accessible) {
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << pixels << text << enabled << accessible;
+    };
+    row("Label1", {328, 48, 46, 18}, 16, QStringLiteral("Score:"), true, QString());
+    row("Label2", {168, 48, 42, 18}, 16, QStringLiteral("Trials:"), true, QString());
+    row("Answer", {8, 192, 537, 73}, 19, QString(), true, QStringLiteral("Answer"));
+    row("NumTrials", {213, 40, 110, 30}, 19, QString(), true, QStringLiteral("Trials"));
+    row("Score", {376, 40, 110, 30}, 19, QString(), true, QStringLiteral("Score"));
+    row("Edit1", {8, 80, 225, 105}, 19,
+        QStringLiteral("Select level (total number \nof \nwords) \nand word group from \nmenu."), false,
+        QStringLiteral("Question"));
+    row("Accenta", {8, 272, 64, 32}, 13, QStringLiteral("á"), false, QStringLiteral("á"));
+    row("Accente", {73, 272, 64, 32}, 13, QStringLiteral("é"), false, QStringLiteral("é"));
+    row("accenti", {139, 272, 64, 32}, 13, QStringLiteral("í"), false, QStringLiteral("í"));
+    row("Tilden", {204, 272, 70, 32}, 13, QStringLiteral("ñ"), false, QStringLiteral("ñ"));
+    row("Accento", {277, 272, 64, 32}, 13, QStringLiteral("ó"), false, QStringLiteral("ó"));
+    row("Accentu", {343, 272, 64, 32}, 13, QStringLiteral("ú"), false, QStringLiteral("ú"));
+    row("They", {408, 272, 64, 32}, 13, QString(), false, QStringLiteral("Unused key"));
+    row("Level", {0, 0, 175, 30}, 19, QString(), true, QStringLiteral("Level"));
+    row("WordGroup", {184, 0, 175, 30}, 19, QString(), true, QStringLiteral("Word group"));
+    row("NewAll", {368, 0, 175, 30}, 19, QStringLiteral("New Words Only"), true, QStringLiteral("New or all words"));
+    row("AnswerBox", {240, 72, 305, 113}, 16, QStringLiteral("Answer?"), true, QStringLiteral("Answer?"));
+    row("Button2", {264, 312, 80, 22}, 11, QStringLiteral("New Question"), true, QStringLiteral("New Question"));
+    row("OrvelButton1", {352, 312, 80, 22}, 11, QStringLiteral("Peek"), true, QStringLiteral("Peek"));
+    row("Reset1", {496, 40, 50, 30}, 11, QStringLiteral("Reset"), true, QStringLiteral("Reset"));
+    row("Button1", {448, 311, 80, 41}, 17, QStringLiteral("Check"), false, QStringLiteral("Check"));
+    row("GradBtn1", {176, 312, 80, 22}, 11, QStringLiteral("Repeat"), true, QStringLiteral("Repeat"));
+}
+
+// A freshly created window, before its first activation: the design state of every control.
+void TestMainWindow::controls_matchTheirDesign()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(int, pixelSize);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    QFETCH(QString, accessibleName);
+    ScriptedServices services;
+    TForm1 form(services);
+    auto *widget = form.findChild<QWidget *>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->font().pixelSize(), pixelSize);
+    QCOMPARE(widget->isEnabled(), enabled);
+    QCOMPARE(widget->accessibleName(), accessibleName);
+
+    QString shown;
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        shown = label->text();
+    else if (auto *line = qobject_cast<QLineEdit *>(widget))
+        shown = line->text();
+    else if (auto *box = qobject_cast<QTextEdit *>(widget))
+        shown = box->toPlainText();
+    else if (auto *button = qobject_cast<QPushButton *>(widget))
+        shown = button->text();
+    else if (auto *group = qobject_cast<QGroupBox *>(widget))
+        shown = group->title();
+    QCOMPARE(shown, text);
+}
+
+void TestMainWindow::startUp_opensOnTheFirstNounWithTheStartSettings()
+{
+    StartedQuiz quiz;
+    QCOMPARE(quiz->windowTitle(), QStringLiteral("Vocarra -Spanish Version"));
+    QVERIFY(quiz->windowState() & Qt::WindowMaximized);
+    QCOMPARE(quiz->Level->text(), QStringLiteral("100 Words"));
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Nouns"));
+    QCOMPARE(quiz->NewAll->text(), QStringLiteral("New Words Only"));
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("word"));
+    QCOMPARE(quiz->answerItem(quiz->SlotOrder[0])->text(), QStringLiteral("palabra"));
+    QCOMPARE(quiz->ListCount, 11);
+
+    for (QAction *item : {quiz->levelItems[0], quiz->Nouns1, quiz->Include1, quiz->Sequence, quiz->NewWords,
+                          quiz->EnglishtoSpanish1, quiz->MultChoice})
+        QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
+    QCOMPARE(quiz->SecondPerson1->title(), QStringLiteral("Verb Forms?"));
+    QVERIFY(!quiz->Button1->isEnabled());
+    QVERIFY(quiz->Answer->isReadOnly());
+    QVERIFY(!quiz->AnswerBox->isHidden());
+    QVERIFY(quiz->GradBtn1->isEnabled());
+    QVERIFY(!quiz->Timer1->isActive() && !quiz->Timer2->isActive());
+    QCOMPARE(quiz->Timer1->interval(), 1500);
+    QCOMPARE(quiz->Timer2->interval(), 1500);
+    QVERIFY(quiz.services.messages.isEmpty());
+}
+
+void TestMainWindow::activation_startsTheQuizOnlyOnce()
+{
+    StartedQuiz quiz;
+    quiz->Button2Click();
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("time"));
+    // Coming back from a box, another program or the task bar activates the window again.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(quiz.form.get(), &activate);
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("time"));
+    QCOMPARE(quiz->SequencePos, 1);
+}
+
+void TestMainWindow::menuBar_hasTheNineMenusAndTheirItems()
+{
+    ScriptedServices services;
+    TForm1 form(services);
+    QStringList captions;
+    for (QAction *menu : form.menuBar()->actions())
+        captions << menu->text();
+    QCOMPARE(captions, (QStringList{"Exit", "Levels", "Word Groups", "Verb Forms?", "Question Order",
+                                    "All Words/New Words", "Translation?", "Mult Choice/Type Answer", "Help"}));
+
+    auto itemsOf = [&form](const char *menuName) {
+        QStringList texts;
+        for (QAction *item : form.findChild<QMenu *>(QString::fromLatin1(menuName))->actions())
+            texts << item->text();
+        return texts;
+    };
+    QCOMPARE(itemsOf("WordGroups1"),
+             (QStringList{"Nouns/Nombres", "Verbs/Verbos", "Pronouns/Pronombres", "Adjectives/Adjetivos(Art.)",
+                          "Adverbs/Adverbios", QStringLiteral("Prepositions/Preposiciónes"), "Conjuctions/Conjunctivos"}));
+    QCOMPARE(itemsOf("SecondPerson1"), (QStringList{"All Verb Forms", "Infinitives and p.p.", "No Second Person"}));
+    QCOMPARE(itemsOf("Order"), (QStringList{"Successive", "Random"}));
+    QCOMPARE(itemsOf("AllorNew"), (QStringList{"New Words Only", "All Words"}));
+    QCOMPARE(itemsOf("Translation1"), (QStringList{"English to Spanish", "Spanish to English"}));
+    QCOMPARE(itemsOf("Mode"), (QStringList{"Multtiple Choice", "Type Answer"}));
+    QCOMPARE(itemsOf("Help1"), (QStringList{"Program Help", "About"}));
+    QCOMPARE(itemsOf("Exit1"), QStringList{"Exit"});
+
+    QStringList levels = itemsOf("Levels1");
+    QCOMPARE(levels.size(), 10);
+    QCOMPARE(levels.first(), QStringLiteral("100 Words"));
+    QCOMPARE(levels.last(), QStringLiteral("1000 Words"));
+
+    // Radio items are exclusive among their siblings.
+    form.Random1->trigger();
+    QVERIFY(form.Random1->isChecked() && !form.Sequence->isChecked());
+}
+
+void TestMainWindow::levelSubmenus_listTheSevenGroups()
+{
+    ScriptedServices services;
+    TForm1 form(services);
+    for (int level = 0; level < vocabulary::kLevelCount; ++level) {
+        QMenu *submenu = form.levelItems[static_cast<std::size_t>(level)]->menu();
+        QVERIFY(submenu);
+        QStringList captions;
+        for (QAction *item : submenu->actions())
+            captions << item->text();
+        const QString verbs = level == 7 ? QStringLiteral("Verbos") : QStringLiteral("Verbs");
+        QCOMPARE(captions, (QStringList{"Nouns", verbs, "Pronouns", "Adjectives", "Adverbs", "Prepositions", "Conjunctions"}));
+    }
+    QVERIFY(form.findChild<QAction *>(QStringLiteral("verbos1")));
+    QVERIFY(form.findChild<QAction *>(QStringLiteral("VErbos7")));
+    QVERIFY(form.findChild<QAction *>(QStringLiteral("Preposicines10")));
+}
+
+void TestMainWindow::openingALevelSubmenu_choosesThatLevel()
+{
+    StartedQuiz quiz;
+    QMenu *submenu = quiz->levelItems[6]->menu();
+    emit submenu->aboutToShow(); // the learner points at "700 Words" and leaves the menu
+    QCOMPARE(quiz->Level->text(), QStringLiteral("700 Words"));
+    QVERIFY(quiz->levelItems[6]->isChecked() && !quiz->levelItems[0]->isChecked());
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Nouns")); // nothing is reloaded
+
+    // Choosing "Verbos" in the submenu of "800 Words" loads the verbs there.
+    emit quiz->levelItems[7]->menu()->aboutToShow();
+    quiz->findChild<QAction *>(QStringLiteral("Verbos8"))->trigger();
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
+    QVERIFY(quiz->Verbs1->isChecked());
+    QCOMPARE(quiz->ListCount, 317);
+}
+
+void TestMainWindow::exit_saysFarewellOnceEitherWay_data()
+{
+    QTest::addColumn<bool>("throughMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("Exit, Exit") << true;
+}
+
+void TestMainWindow::exit_saysFarewellOnceEitherWay()
+{
+    QFETCH(bool, throughMenu);
+    StartedQuiz quiz;
+    if (throughMenu)
+        quiz->Exit2->trigger();
+    // Leaving through the menu ends the loop, which closes the window too: still one farewell.
+    quiz->close();
+    QCOMPARE(quiz.services.messages.size(), 1);
+    QVERIFY(quiz.services.messages.first().startsWith(QStringLiteral("Espero que usted quiera este programa. Vaya por favor a ")));
+    QVERIFY(quiz.services.messages.first().endsWith(QStringLiteral(" para un programa con palabras inglesas habladas.")));
+    QVERIFY(quiz.services.quits >= 1);
+    QVERIFY(quiz.services.questions.isEmpty()); // never asks for confirmation
+}
+
+void TestMainWindow::help_withoutTheDocumentChangesNothing()
+{
+    StartedQuiz quiz;
+    quiz->ProgramHelp->trigger();
+    QVERIFY(quiz.services.openedDocuments.isEmpty());
+    QVERIFY(quiz.services.messages.isEmpty());
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("word"));
+}
+
+void TestMainWindow::help_opensTheDocumentWhereItExists()
+{
+    QTemporaryDir folder;
+    QFile document(folder.filePath(QStringLiteral("LexoSpan Help.pdf")));
+    QVERIFY(document.open(QIODevice::WriteOnly));
+    document.close();
+    ScriptedServices services;
+    QVERIFY(OpenWithShell(services, QStringLiteral("LexoSpan Help.pdf"), QStringLiteral(" "), folder.path(), 5) > 32);
+    QCOMPARE(services.openedDocuments, QStringList{document.fileName()});
+    QCOMPARE(OpenWithShell(services, QStringLiteral("missing.pdf"), QString(), folder.path(), 5), 2);
+    QCOMPARE(shellText(QString(100, u'x')).size(), 79);
+}
+
+void TestMainWindow::about_leavesTheQuizAsItWas()
+{
+    StartedQuiz quiz;
+    quiz->Verbs1Click();
+    const QString question = quiz->Edit1->toPlainText();
+    quiz->About1->trigger();
+    QCOMPARE(quiz.services.messages.size(), 1);
+    QVERIFY(quiz.services.messages.first().startsWith(QStringLiteral("Vocarra ")));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(quiz.form.get(), &activate);
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
+    QCOMPARE(quiz->Edit1->toPlainText(), question);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

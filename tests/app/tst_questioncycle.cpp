@@ -1,0 +1,471 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Group loads, the picking of questions and their choices, and the end of a pass, on the window.
+#include "scriptedservices.h"
+
+#include "app/textcodec.h"
+#include "vocabulary/groupwords.h"
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <set>
+
+namespace {
+
+// Chooses a level, the new/all setting and a group as the learner would from the menus.
+void load(TForm1 &form, int level, bool allWords, void (TForm1::*loader)())
+{
+    form.levelItems[static_cast<std::size_t>(level)]->menu()->aboutToShow();
+    if (allWords != form.AllWords->isChecked())
+        (allWords ? form.AllWords : form.NewWords)->setChecked(true);
+    form.NewAll->setText(allWords ? QStringLiteral("All Words") : QStringLiteral("New Words Only"));
+    (form.*loader)();
+}
+
+QString english(const TForm1 &form, int index)
+{
+    return entryToQString(form.tables.EnglishWords[static_cast<std::size_t>(index)].text());
+}
+
+QString spanish(const TForm1 &form, int index)
+{
+    return entryToQString(form.tables.SpanishWords[static_cast<std::size_t>(index)].text());
+}
+
+QStringList choices(const TForm1 &form)
+{
+    QStringList texts;
+    for (int slot = 0; slot < 4; ++slot)
+        texts << form.answerItem(slot)->text();
+    return texts;
+}
+
+// Answers the question on display right by clicking its slot, then lets Timer2's tick come.
+void answerRightAndTick(TForm1 &form)
+{
+    form.answerItem(form.SlotOrder[0])->click();
+    QVERIFY(form.Timer2->isActive());
+    form.NewQuestion();
+}
+
+} // namespace
+
+class TestQuestionCycle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void successiveOrder_walksTheLevelsBlock();
+    void loads_setTheListByLevelAndNewAll_data();
+    void loads_setTheListByLevelAndNewAll();
+    void smallerGroup_leavesTheLargerGroupsWordsBehindIt();
+    void fallbacks_handOverToTheNextGroup_data();
+    void fallbacks_handOverToTheNextGroup();
+    void newAllReload_runsEachMatchingGroupInTurn();
+    void randomOrder_neverDrawsADoneWord();
+    void slotOrder_staysUntilARightClick();
+    void stepRule_takesNeighboursAroundIndexTwelve();
+    void verbRule_takesTheNearestEntriesOfTheSamePerson();
+    void oneWordList_endsItsPassAtEveryRightAnswer();
+    void endOfList_movesOnOrRepeats_data();
+    void endOfList_movesOnOrRepeats();
+    void successiveOrder_startsAgainPastTheEndOfTheList();
+    void pointingAtAnotherLevel_neverLeavesTheLoadedGroup_data();
+    void pointingAtAnotherLevel_neverLeavesTheLoadedGroup();
+    void verbForms_filterTheRealVerbs_data();
+    void verbForms_filterTheRealVerbs();
+    void infinitivesOnly_passesOverNounsBeginningWithTheSubjects();
+    void allFilteredList_stillEndsItsPick_data();
+    void allFilteredList_stillEndsItsPick();
+    void timerTickDuringAFallbackNotice_leavesTheLoadWhole();
+    void timerTickDuringTheEndOfListQuestion_leavesTheQuizSound();
+};
+
+void TestQuestionCycle::successiveOrder_walksTheLevelsBlock()
+{
+    StartedQuiz quiz;
+    load(*quiz, 2, false, &TForm1::Nouns1Click);
+    QCOMPARE(quiz->CurrentIndex, 46);
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("head"));
+    quiz->Button2Click();
+    QCOMPARE(quiz->CurrentIndex, 47);
+    load(*quiz, 2, true, &TForm1::Nouns1Click);
+    QCOMPARE(quiz->CurrentIndex, 0);
+}
+
+void TestQuestionCycle::loads_setTheListByLevelAndNewAll_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("allWords");
+    QTest::addColumn<int>("listCount");
+    QTest::addColumn<int>("firstIndex");
+    QTest::newRow("nouns at 100, new") << 0 << 0 << false << 11 << 0;
+    QTest::newRow("nouns at 100, all") << 0 << 0 << true << 11 << 0;
+    QTest::newRow("adverbs at 500, new") << 4 << 4 << false << 3 << 54;
+    QTest::newRow("adverbs at 500, all") << 4 << 4 << true << 57 << 0;
+    QTest::newRow("verbs at 1000, new") << 1 << 9 << false << 283 << 2305;
+    QTest::newRow("prepositions at 300, all") << 5 << 2 << true << 14 << 0;
+    QTest::newRow("pronouns at 1000, all") << 2 << 9 << true << 27 << 0;
+}
+
+void TestQuestionCycle::loads_setTheListByLevelAndNewAll()
+{
+    QFETCH(int, listCount);
+    QFETCH(int, firstIndex);
+    QFETCH(int, group);
+    QFETCH(int, level);
+    QFETCH(bool, allWords);
+    StartedQuiz quiz;
+    static constexpr std::array loaders{&TForm1::Nouns1Click, &TForm1::Verbs1Click, &TForm1::Pronouns1Click,
+                                        &TForm1::Adjectives1Click, &TForm1::Adverbs1Click,
+                                        &TForm1::Prepositions1Click, &TForm1::Conjunctions1Click};
+    load(*quiz, level, allWords, loaders[static_cast<std::size_t>(group)]);
+    QCOMPARE(quiz->ListCount, listCount);
+    QCOMPARE(quiz->CurrentIndex, firstIndex);
+    QVERIFY(quiz.services.messages.isEmpty());
+    QVERIFY(quiz->groupItems[static_cast<std::size_t>(group)]->isChecked());
+}
+
+void TestQuestionCycle::smallerGroup_leavesTheLargerGroupsWordsBehindIt()
+{
+    StartedQuiz quiz;
+    quiz->Verbs1Click();
+    load(*quiz, 2, true, &TForm1::Prepositions1Click);
+    QCOMPARE(quiz->ListCount, 14);
+    QCOMPARE(english(*quiz, 19), QStringLiteral("by through"));
+    // Verb entries stay behind the prepositions.
+    const auto verbs = vocabulary::groupWords(vocabulary::Group::Verbs);
+    QCOMPARE(english(*quiz, 20), QString::fromLatin1(verbs[20].english.text()));
+    QCOMPARE(english(*quiz, 2587), QStringLiteral("they meant"));
+    QVERIFY(english(*quiz, 2588).isEmpty());
+}
+
+void TestQuestionCycle::fallbacks_handOverToTheNextGroup_data()
+{
+    QTest::addColumn<int>("group");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("groupText");
+    QTest::addColumn<QString>("levelText");
+    QTest::addColumn<int>("listCount");
+    QTest::addColumn<int>("firstIndex");
+
+    const QString prepositions = QStringLiteral("There are no new prepositions at this level");
+    QTest::newRow("prepositions at 700") << 5 << 6 << QStringList{prepositions} << "Conjunctions" << "700 Words" << 1 << 12;
+    QTest::newRow("pronouns at 1000") << 2 << 9 << QStringList{"There are no new pronouns at this level"}
+                                      << "Adjectives" << "1000 Words" << 15 << 193;
+    QTest::newRow("conjunctions at 200")
+        << 6 << 1 << QStringList{"There are no new conjunctions at the 200 Words level. Continue at the 300 Words level?"}
+        << "Nouns" << "300 Words" << 53 << 46;
+    QTest::newRow("prepositions at 600, twice")
+        << 5 << 5
+        << QStringList{prepositions, "There are no new conjunctions at the 600 Words level. Continue at the 700 Words level?"}
+        << "Nouns" << "700 Words" << 72 << 282;
+}
+
+void TestQuestionCycle::fallbacks_handOverToTheNextGroup()
+{
+    QFETCH(QStringList, messages);
+    QFETCH(QString, levelText);
+    QFETCH(int, listCount);
+    QFETCH(int, group);
+    QFETCH(int, level);
+    QFETCH(QString, groupText);
+    QFETCH(int, firstIndex);
+    StartedQuiz quiz;
+    load(*quiz, level, false, group == 5 ? &TForm1::Prepositions1Click
+                              : group == 2 ? &TForm1::Pronouns1Click : &TForm1::Conjunctions1Click);
+    QCOMPARE(quiz.services.messages, messages);
+    QCOMPARE(quiz->WordGroup->text(), groupText);
+    QCOMPARE(quiz->Level->text(), levelText);
+    QCOMPARE(quiz->ListCount, listCount);
+    // The group that took over owns the tables; a second question from the first loader is the
+    // taking-over group's next word.
+    QVERIFY(quiz->CurrentIndex == firstIndex || quiz->CurrentIndex == firstIndex + 1
+            || (quiz->ListCount == 1 && quiz->CurrentIndex == firstIndex));
+    const auto taker = vocabulary::groupFromBoxText(groupText.toStdString());
+    QVERIFY(taker);
+    QCOMPARE(english(*quiz, 0), QString::fromStdString(std::string(
+                                    vocabulary::groupWords(*taker).front().english.text())));
+
+    // With "All Words" the same choice never hands over.
+    StartedQuiz all;
+    load(*all, level, true, &TForm1::Prepositions1Click);
+    QVERIFY(all.services.messages.isEmpty());
+}
+
+void TestQuestionCycle::newAllReload_runsEachMatchingGroupInTurn()
+{
+    StartedQuiz quiz;
+    load(*quiz, 9, true, &TForm1::Prepositions1Click);
+    quiz->NewWordsClick();
+    // "Prepositions" hands over to the conjunctions, and the later test for "Conjunctions" then
+    // loads them once more.
+    QCOMPARE(quiz.services.messages, QStringList{"There are no new prepositions at this level"});
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
+    QCOMPARE(quiz->ListCount, 1);
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("whether"));
+}
+
+void TestQuestionCycle::randomOrder_neverDrawsADoneWord()
+{
+    StartedQuiz quiz;
+    quiz->Random1->trigger();
+    quiz->AskedList = {0, 1, 2, 3};
+    quiz.services.randoms = {0, 2, 1, 3, 0, 7};
+    quiz->Button2Click();
+    QCOMPARE(quiz->CurrentPosText, QStringLiteral("7"));
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("sound"));
+}
+
+void TestQuestionCycle::slotOrder_staysUntilARightClick()
+{
+    StartedQuiz quiz;
+    const int rightSlot = quiz->SlotOrder[0];
+    quiz->answerItem((rightSlot + 1) % 4)->click(); // wrong
+    quiz->Button2Click();
+    QCOMPARE(quiz->SlotOrder[0], rightSlot);
+    QCOMPARE(quiz->answerItem(rightSlot)->text(), QStringLiteral("tiempo"));
+
+    quiz->answerItem(rightSlot)->click(); // right: the next question draws anew
+    QVERIFY(quiz->SlotOrder.isEmpty());
+    quiz.services.randoms = {(rightSlot + 2) % 4};
+    quiz->NewQuestion();
+    QCOMPARE(quiz->SlotOrder[0], (rightSlot + 2) % 4);
+    QCOMPARE(quiz->SlotOrder.size(), 4);
+}
+
+void TestQuestionCycle::stepRule_takesNeighboursAroundIndexTwelve()
+{
+    StartedQuiz quiz;
+    load(*quiz, 1, true, &TForm1::Nouns1Click);
+    // Index 12 steps forwards, index 13 backwards; a draw of 1 is a step of 2.
+    quiz->SequencePos = 11;
+    quiz.services.randoms = {0, 1};
+    quiz->Button2Click();
+    QCOMPARE(quiz->QuestionIndex, 12);
+    QStringList expected{spanish(*quiz, 12), spanish(*quiz, 14), spanish(*quiz, 16), spanish(*quiz, 18)};
+    QStringList shown;
+    for (int slot : quiz->SlotOrder)
+        shown << quiz->answerItem(slot)->text();
+    QCOMPARE(shown, expected);
+
+    quiz.services.randoms = {0, 1};
+    quiz->Button2Click();
+    QCOMPARE(quiz->QuestionIndex, 13);
+    shown.clear();
+    for (int slot : quiz->SlotOrder)
+        shown << quiz->answerItem(slot)->text();
+    QCOMPARE(shown, (QStringList{spanish(*quiz, 13), spanish(*quiz, 11), spanish(*quiz, 9), spanish(*quiz, 7)}));
+}
+
+void TestQuestionCycle::verbRule_takesTheNearestEntriesOfTheSamePerson()
+{
+    StartedQuiz quiz;
+    quiz->Verbs1Click();
+    quiz->SequencePos = 3;
+    quiz->Button2Click();
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("I have"));
+    // Forwards from index 4: "I had" (11), "I can" (18), then "I use" (23 + 1).
+    QStringList shown;
+    for (int slot : quiz->SlotOrder)
+        shown << quiz->answerItem(slot)->text();
+    QCOMPARE(shown, (QStringList{"tengo he", "tuve", "puedo", "uso"}));
+
+    // From index 100 on the walk goes backwards: "to look" (93) is the nearest infinitive before
+    // "to go" (106).
+    quiz->SequencePos = 105;
+    quiz->Button2Click();
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("to go"));
+    QCOMPARE(quiz->answerItem(quiz->SlotOrder[1])->text(), QStringLiteral("mirar"));
+}
+
+void TestQuestionCycle::oneWordList_endsItsPassAtEveryRightAnswer()
+{
+    StartedQuiz quiz;
+    load(*quiz, 6, false, &TForm1::Conjunctions1Click);
+    QCOMPARE(quiz->ListCount, 1);
+    for (int round = 1; round <= 2; ++round) {
+        answerRightAndTick(*quiz);
+        QCOMPARE(quiz.services.questions.size(), round);
+        QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than")); // "No" repeats the list
+    }
+    QCOMPARE(quiz.services.questionTitles.first(), QStringLiteral("Confirm"));
+}
+
+void TestQuestionCycle::endOfList_movesOnOrRepeats_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("groupText");
+    QTest::addColumn<QString>("levelText");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("yes after conjunctions at 400") << 3 << true << "Nouns" << "500 Words" << QStringList();
+    QTest::newRow("no repeats the conjunctions") << 3 << false << "Conjunctions" << "400 Words" << QStringList();
+    QTest::newRow("yes at 1000 congratulates")
+        << 9 << true << "Nouns" << "1000 Words"
+        << QStringList{"Congratulations! That was the last of Vocarra. Repeat this level automatically; or select "
+                       "another level and group."};
+}
+
+void TestQuestionCycle::endOfList_movesOnOrRepeats()
+{
+    QFETCH(bool, yes);
+    QFETCH(QString, groupText);
+    QFETCH(QString, levelText);
+    QFETCH(QStringList, messages);
+    QFETCH(int, level);
+    StartedQuiz quiz;
+    load(*quiz, level, false, &TForm1::Conjunctions1Click);
+    quiz.services.answers = {yes};
+    const int listCount = quiz->ListCount;
+    for (int asked = 0; asked < listCount; ++asked)
+        answerRightAndTick(*quiz);
+    QCOMPARE(quiz.services.questions.size(), 1);
+    QCOMPARE(quiz.services.questions.first(),
+             QStringLiteral("Those are the last Conjunctions in New Words Only in %1. Click YES and practice the next "
+                            "word group? Click NO and repeat.").arg(QString::fromUtf8(vocabulary::levelText(level))));
+    QCOMPARE(quiz->WordGroup->text(), groupText);
+    QCOMPARE(quiz->Level->text(), levelText);
+    QCOMPARE(quiz.services.messages, messages);
+    QVERIFY(quiz->AskedList.isEmpty());
+    QVERIFY(!quiz->ListExhausted);
+}
+
+void TestQuestionCycle::successiveOrder_startsAgainPastTheEndOfTheList()
+{
+    StartedQuiz quiz; // nouns at 100: 11 words
+    quiz->answerItem((quiz->SlotOrder[0] + 1) % 4)->click(); // one wrong answer keeps the pass open
+    for (int i = 0; i < 11; ++i)
+        quiz->Button2Click();
+    QCOMPARE(quiz->SequencePos, 0);
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("word"));
+}
+
+void TestQuestionCycle::pointingAtAnotherLevel_neverLeavesTheLoadedGroup_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::newRow("successive") << false;
+    QTest::newRow("random") << true;
+}
+
+void TestQuestionCycle::pointingAtAnotherLevel_neverLeavesTheLoadedGroup()
+{
+    QFETCH(bool, random);
+    StartedQuiz quiz;
+    if (random)
+        quiz->Random1->trigger();
+    load(*quiz, 8, false, &TForm1::Verbs1Click);
+    QCOMPARE(quiz->ListCount, 343);
+    emit quiz->levelItems[9]->menu()->aboutToShow(); // the learner only points at "1000 Words"
+    std::set<int> indexes;
+    for (int pick = 0; pick < 2 * 343; ++pick) {
+        quiz->Button2Click();
+        QVERIFY2(quiz->CurrentIndex < 2588, qPrintable(QString::number(quiz->CurrentIndex)));
+        QVERIFY(!quiz->Edit1->toPlainText().isEmpty());
+        indexes.insert(quiz->CurrentIndex);
+    }
+    // Positions that fit the new level's block take its words, as pointing at a level intends.
+    QVERIFY(indexes.count(2305) == 1 && indexes.count(2587) == 1);
+}
+
+void TestQuestionCycle::verbForms_filterTheRealVerbs_data()
+{
+    QTest::addColumn<bool>("infinitives");
+    QTest::addColumn<bool>("random");
+    QTest::newRow("infinitives, successive") << true << false;
+    QTest::newRow("infinitives, random") << true << true;
+    QTest::newRow("no second person, successive") << false << false;
+    QTest::newRow("no second person, random") << false << true;
+}
+
+void TestQuestionCycle::verbForms_filterTheRealVerbs()
+{
+    QFETCH(bool, infinitives);
+    QFETCH(bool, random);
+    StartedQuiz quiz;
+    if (random)
+        quiz->Random1->trigger();
+    (infinitives ? quiz->Infinitives : quiz->NoSecondPerson2)->trigger();
+    QCOMPARE(quiz->SecondPerson1->title(), infinitives ? QStringLiteral("Infinitives and p.p.") : QStringLiteral("No Second Person"));
+    load(*quiz, 2, false, &TForm1::Verbs1Click);
+    for (int pick = 0; pick < 60; ++pick) {
+        const QString asked = english(*quiz, quiz->CurrentIndex);
+        if (infinitives)
+            QVERIFY2(asked.startsWith(QStringLiteral("to ")) || !asked.contains(u' '), qPrintable(asked));
+        else
+            QVERIFY2(!asked.startsWith(QStringLiteral("you")), qPrintable(asked));
+        quiz->Button2Click();
+    }
+}
+
+void TestQuestionCycle::infinitivesOnly_passesOverNounsBeginningWithTheSubjects()
+{
+    StartedQuiz quiz;
+    quiz->Infinitives->trigger();
+    load(*quiz, 4, false, &TForm1::Nouns1Click); // "week" is among the nouns new at 500
+    for (int pick = 0; pick < 59; ++pick) {
+        QVERIFY(english(*quiz, quiz->CurrentIndex) != QStringLiteral("week"));
+        quiz->Button2Click();
+    }
+}
+
+void TestQuestionCycle::allFilteredList_stillEndsItsPick_data()
+{
+    QTest::addColumn<bool>("random");
+    QTest::newRow("successive") << false;
+    QTest::newRow("random") << true;
+}
+
+void TestQuestionCycle::allFilteredList_stillEndsItsPick()
+{
+    QFETCH(bool, random);
+    StartedQuiz quiz;
+    if (random)
+        quiz->Random1->trigger();
+    quiz->Infinitives->trigger();
+    // A one-word list whose word the filter passes over: the pick asks it rather than hang.
+    load(*quiz, 6, false, &TForm1::Conjunctions1Click);
+    quiz->tables.EnglishWords[12] = vocabulary::WordEntry::fromBytes("we");
+    quiz->Button2Click();
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("we"));
+}
+
+void TestQuestionCycle::timerTickDuringAFallbackNotice_leavesTheLoadWhole()
+{
+    StartedQuiz quiz;
+    quiz->answerItem(quiz->SlotOrder[0])->click(); // a right answer arms Timer2
+    QVERIFY(quiz->Timer2->isActive());
+    quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
+    load(*quiz, 6, false, &TForm1::Prepositions1Click);
+    QCOMPARE(quiz.services.messages.size(), 1);
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
+    QCOMPARE(quiz->ListCount, 1);
+    QCOMPARE(quiz->CurrentIndex, 12);
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than"));
+    QCOMPARE(choices(*quiz).count(QStringLiteral("que")), 1);
+    QVERIFY(!quiz->Timer2->isActive());
+}
+
+void TestQuestionCycle::timerTickDuringTheEndOfListQuestion_leavesTheQuizSound()
+{
+    StartedQuiz quiz;
+    load(*quiz, 6, false, &TForm1::Conjunctions1Click);
+    quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
+    answerRightAndTick(*quiz);
+    QCOMPARE(quiz.services.questions.size(), 1);
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
+    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than"));
+    QVERIFY(quiz->AskedList.isEmpty());
+    // The next right answer ends this one-word pass again, with exactly one more question.
+    answerRightAndTick(*quiz);
+    QCOMPARE(quiz.services.questions.size(), 2);
+}
+
+QTEST_MAIN(TestQuestionCycle)
+#include "tst_questioncycle.moc"

@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "vocabulary/cp1252.h"
+#include "vocabulary/groupwords.h"
+#include "vocabulary/wordtables.h"
+
+#include <QTest>
+
+#include <memory>
+
+using namespace vocabulary;
+
+Q_DECLARE_METATYPE(vocabulary::Group)
+
+namespace {
+
+QByteArray bytesOf(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())); }
+
+QByteArray utf8Of(const WordEntry &entry) { return bytesOf(cp1252ToUtf8(entry.text())); }
+
+} // namespace
+
+class TestWordData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sourceLevels_areNamedAndSizedLikeTheBlocks();
+    void entry_atIndex_data();
+    void entry_atIndex();
+    void everySourceText_fitsASlotAndSurvivesConversion();
+    void fill_leavesTheSlotsBehindTheGroupAlone();
+};
+
+// The level names are the level box texts, and each level's lines expand to exactly the block
+// size, which the quiz lists and their offsets are computed from.
+void TestWordData::sourceLevels_areNamedAndSizedLikeTheBlocks()
+{
+    for (Group group : kGroups) {
+        const SourceGroup &source = sourceOf(group);
+        for (int level = 0; level < kLevelCount; ++level) {
+            const SourceLevel &sourceLevel = source[std::size_t(level)];
+            QCOMPARE(bytesOf(sourceLevel.name), QByteArray::number((level + 1) * 100) + " Words");
+            int entries = 0;
+            for (const SourceLine &line : sourceLevel.lines)
+                entries += line.entryCount();
+            QVERIFY2(entries == blockSize(group, level),
+                     qPrintable(QStringLiteral("group %1, level %2: %3 entries")
+                                    .arg(int(group)).arg(level).arg(entries)));
+        }
+        QCOMPARE(int(groupWords(group).size()), groupSize(group));
+    }
+}
+
+void TestWordData::entry_atIndex_data()
+{
+    QTest::addColumn<Group>("group");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QByteArray>("english");
+    QTest::addColumn<QByteArray>("spanish");
+
+    QTest::newRow("first noun") << Group::Nouns << 0 << QByteArray("word") << QByteArray("palabra");
+    QTest::newRow("last noun") << Group::Nouns << 562 << QByteArray("neck") << QByteArray("cuello");
+    QTest::newRow("first verb") << Group::Verbs << 0 << QByteArray("he_(she_it) is") << QByteArray("es está");
+    QTest::newRow("last verb") << Group::Verbs << 2587 << QByteArray("they meant") << QByteArray("significaron");
+    QTest::newRow("first pronoun") << Group::Pronouns << 0 << QByteArray("what") << QByteArray("qué cuál");
+    QTest::newRow("last pronoun, kept as mio") << Group::Pronouns << 26 << QByteArray("mine") << QByteArray("mio");
+    QTest::newRow("first adjective") << Group::Adjectives << 0 << QByteArray("the")
+                                     << QByteArray("el la lo los las");
+    QTest::newRow("last adjective") << Group::Adjectives << 207 << QByteArray("liquid") << QByteArray("líquido");
+    QTest::newRow("first adverb") << Group::Adverbs << 0 << QByteArray("slow")
+                                  << QByteArray("lentamente despacio");
+    QTest::newRow("last adverb") << Group::Adverbs << 74 << QByteArray("especially")
+                                 << QByteArray("especialmente");
+    QTest::newRow("first preposition") << Group::Prepositions << 0 << QByteArray("over")
+                                       << QByteArray("sobre encima_de");
+    QTest::newRow("last preposition") << Group::Prepositions << 19 << QByteArray("by through") << QByteArray("por");
+    QTest::newRow("first conjunction") << Group::Conjunctions << 0 << QByteArray("if") << QByteArray("si");
+    QTest::newRow("last conjunction") << Group::Conjunctions << 13 << QByteArray("whether") << QByteArray("si");
+    // The data keeps its own spellings; learners are judged against them as they stand.
+    QTest::newRow("kept spelling asi") << Group::Adverbs << 12 << QByteArray("so") << QByteArray("asi");
+    QTest::newRow("kept spelling quando") << Group::Adverbs << 6 << QByteArray("when") << QByteArray("quando");
+    QTest::newRow("kept spelling iqual") << Group::Adjectives << 9 << QByteArray("like")
+                                         << QByteArray("iqual semejante como");
+    QTest::newRow("kept spelling quatro, adjective") << Group::Adjectives << 48 << QByteArray("four")
+                                                     << QByteArray("quatro");
+    QTest::newRow("kept spelling quatro, noun") << Group::Nouns << 56 << QByteArray("four") << QByteArray("quatro");
+    QTest::newRow("comma in a verb entry") << Group::Verbs << 35 << QByteArray("you are")
+                                           << QByteArray("eres, estás");
+    QTest::newRow("lone third person") << Group::Verbs << 92 << QByteArray("he_(she_it) has")
+                                       << QByteArray("tiene, ha");
+}
+
+void TestWordData::entry_atIndex()
+{
+    QFETCH(Group, group);
+    QFETCH(int, index);
+    QFETCH(QByteArray, english);
+    QFETCH(QByteArray, spanish);
+
+    const WordPair &pair = groupWords(group)[std::size_t(index)];
+    QCOMPARE(utf8Of(pair.english), english);
+    QCOMPARE(utf8Of(pair.spanish), spanish);
+}
+
+// A slot holds 37 bytes and is cut silently beyond that, and a character that Windows-1252
+// cannot hold turns into '?'; either would make a word unanswerable. So every text of the lists
+// must come back from its slot bytes unchanged.
+void TestWordData::everySourceText_fitsASlotAndSurvivesConversion()
+{
+    const auto check = [](std::string_view utf8) {
+        const std::string cp1252 = utf8ToCp1252(utf8);
+        const WordEntry entry = WordEntry::fromBytes(cp1252);
+        return !utf8.empty() && cp1252.size() <= WordEntry::kCapacity
+               && cp1252.find('?') == std::string::npos && cp1252ToUtf8(entry.text()) == utf8;
+    };
+    for (Group group : kGroups) {
+        for (const SourceLevel &level : sourceOf(group)) {
+            for (const SourceLine &line : level.lines) {
+                QVERIFY2(check(line.english), line.english.data());
+                QVERIFY2(check(line.spanish), line.english.data());
+                if (!line.opensPresentSet())
+                    continue;
+                for (std::string_view form : line.present)
+                    QVERIFY2(check(form), line.english.data());
+            }
+        }
+        for (const WordPair &pair : groupWords(group))
+            QVERIFY(!pair.english.empty() && !pair.spanish.empty());
+    }
+}
+
+// The verbs fill the most slots; a smaller group loaded after them overwrites only its own
+// slots, and the question cycle draws wrong choices from what is left behind.
+void TestWordData::fill_leavesTheSlotsBehindTheGroupAlone()
+{
+    const auto tables = std::make_unique<WordTables>();
+    tables->fill(Group::Verbs);
+    tables->fill(Group::Prepositions);
+
+    const auto prepositions = groupWords(Group::Prepositions);
+    const auto verbs = groupWords(Group::Verbs);
+    QCOMPARE(prepositions.size(), std::size_t(20));
+    for (std::size_t slot = 0; slot < std::size_t(kTableSlots); ++slot) {
+        const QByteArray english = bytesOf(tables->EnglishWords[slot].text());
+        const QByteArray spanish = bytesOf(tables->SpanishWords[slot].text());
+        if (slot < 20) {
+            QCOMPARE(english, bytesOf(prepositions[slot].english.text()));
+            QCOMPARE(spanish, bytesOf(prepositions[slot].spanish.text()));
+        } else if (slot < 2588) {
+            QCOMPARE(english, bytesOf(verbs[slot].english.text()));
+            QCOMPARE(spanish, bytesOf(verbs[slot].spanish.text()));
+        } else {
+            QVERIFY(english.isEmpty() && spanish.isEmpty());
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestWordData)
+#include "tst_worddata.moc"

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "vocabulary/levels.h"
+
+#include <iosfwd>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The word-list export: every group's pairs as UTF-8 tab-separated values, for learners who take
+// the list into another flashcard program and for checking the data. The whole tool lives here so
+// that tests can drive it without starting a process; main() only hands over argv and the streams.
+namespace wordlist {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitWriteFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+inline constexpr std::string_view kHeaderLine = "group\tindex\tenglish\tspanish\n";
+
+struct Options {
+    bool help = false;
+    std::optional<vocabulary::Group> group; // nothing: every group
+    std::optional<std::string> outputPath;  // nothing: standard output
+};
+
+// The options, or in `error` what is wrong with the command line (empty when it is valid).
+struct ParsedArguments {
+    Options options;
+    std::string error;
+};
+
+// Reads the arguments that follow the program name.
+ParsedArguments parseArguments(std::span<const std::string_view> arguments);
+
+// The group whose box text is `name`, ignoring ASCII case ("verbs" finds Verbs).
+std::optional<vocabulary::Group> groupFromName(std::string_view name);
+
+std::string_view usageText();
+
+// The header line, then one line per pair of each of `groups` in the order given.
+std::string wordListTsv(std::span<const vocabulary::Group> groups);
+
+// Runs the tool as main() would and returns its exit status. `out` receives the list (unless a
+// file is named) and the help text; `err` receives the error messages.
+int run(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err);
+
+} // namespace wordlist
