@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
 #include <QUrl>
@@ -56,7 +58,10 @@ bool QtDesktopServices::askYesNo(const QString &title, const QString &text)
 
 void QtDesktopServices::playSound(Sound sound)
 {
-    // QSoundEffect plays in the background; with no audio device it simply stays silent.
+    // QSoundEffect plays in the background. Without an audio device the program stays silent and
+    // never loads the clips.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
     auto &clip = sound == Sound::Right ? m_right : m_wrong;
     if (!clip)
         clip = makeClip(sound == Sound::Right ? "qrc:/sounds/right.wav" : "qrc:/sounds/wrong.wav");

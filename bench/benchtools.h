@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+// Small timing helpers for the benchmarks: each figure is the median of many samples, each
+// sample the mean over a batch of runs, so that a busy moment of the machine moves no figure.
+namespace bench {
+
+inline double medianOf(std::vector<double> samples)
+{
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// Nanoseconds per run of `work`, median over `samples` batches of `batch` runs; `prepare` runs
+// before each run, outside the clock.
+inline double medianNanoseconds(int samples, int batch, const std::function<void()> &work,
+                                const std::function<void()> &prepare = {})
+{
+    std::vector<double> perRun;
+    for (int s = 0; s < samples; ++s) {
+        qint64 total = 0;
+        for (int i = 0; i < batch; ++i) {
+            if (prepare)
+                prepare();
+            QElapsedTimer clock;
+            clock.start();
+            work();
+            total += clock.nsecsElapsed();
+        }
+        perRun.push_back(static_cast<double>(total) / batch);
+    }
+    return medianOf(perRun);
+}
+
+inline void report(const char *what, double nanoseconds)
+{
+    if (nanoseconds >= 1e6)
+        std::printf("%-58s %10.3f ms\n", what, nanoseconds / 1e6);
+    else
+        std::printf("%-58s %10.3f us\n", what, nanoseconds / 1e3);
+}
+
+} // namespace bench
