@@ -8,18 +8,6 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-#include <ctime>
-
-namespace {
-
-long long monotonicNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -28,7 +16,7 @@ int main(int argc, char *argv[])
     std::vector<double> spans;
     for (int run = 0; run < runs; ++run) {
         QProcess probe;
-        const long long started = monotonicNow();
+        const long long started = bench::monotonicNanoseconds();
         probe.start(QStringLiteral(VOCARRA_STARTUP_PROBE), {});
         if (!probe.waitForFinished(30000) || probe.exitCode() != 0) {
             std::fprintf(stderr, "the probe did not reach its first question\n");

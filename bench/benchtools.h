@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -38,6 +39,14 @@ inline double medianNanoseconds(int samples, int batch, const std::function<void
         perRun.push_back(static_cast<double>(total) / batch);
     }
     return medianOf(perRun);
+}
+
+// CLOCK_MONOTONIC in nanoseconds: one clock for the start-up benchmark and the program it starts.
+inline long long monotonicNanoseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
 inline void report(const char *what, double nanoseconds)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the program as its entry does and prints, as CLOCK_MONOTONIC nanoseconds, the moment its
 // first question is on screen; the startup benchmark runs it as a child process.
+#include "bench/benchtools.h"
+
 #include "app/lexotyping.h"
 #include "app/qtdesktopservices.h"
 
@@ -11,18 +13,6 @@
 #include <QWindow>
 
 #include <cstdio>
-#include <ctime>
-
-namespace {
-
-long long monotonicNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -36,7 +26,7 @@ int main(int argc, char *argv[])
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&form] {
         if (form.windowHandle() && form.windowHandle()->isExposed() && form.Edit1->toPlainText() == QStringLiteral("word")) {
-            std::printf("%lld\n", monotonicNow());
+            std::printf("%lld\n", bench::monotonicNanoseconds());
             std::fflush(stdout);
             QCoreApplication::exit(0);
         }
