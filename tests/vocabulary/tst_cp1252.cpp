@@ -8,7 +8,10 @@ using namespace vocabulary;
 
 namespace {
 
-QByteArray bytesOf(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())); }
+QByteArray bytesOf(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
 
 } // namespace
 
@@ -17,19 +20,17 @@ class TestCp1252 : public QObject
     Q_OBJECT
 
 private slots:
-    void codePoint_andByte_correspond_data();
-    void codePoint_andByte_correspond();
-    void codePointOutsideTheSet_hasNoByte_data();
-    void codePointOutsideTheSet_hasNoByte();
+    void codePoint_hasItsByte_data();
+    void codePoint_hasItsByte();
     void everyByte_decodesToACodePointThatEncodesBack();
     void utf8Text_convertsToCp1252_data();
     void utf8Text_convertsToCp1252();
 };
 
-void TestCp1252::codePoint_andByte_correspond_data()
+void TestCp1252::codePoint_hasItsByte_data()
 {
     QTest::addColumn<uint>("codePoint");
-    QTest::addColumn<int>("byte");
+    QTest::addColumn<int>("byte"); // -1: the set cannot hold the code point
 
     QTest::newRow("a acute") << 0xE1u << 0xE1;
     QTest::newRow("e acute") << 0xE9u << 0xE9;
@@ -38,44 +39,28 @@ void TestCp1252::codePoint_andByte_correspond_data()
     QTest::newRow("u acute") << 0xFAu << 0xFA;
     QTest::newRow("n tilde") << 0xF1u << 0xF1;
     QTest::newRow("plain letter") << uint('a') << int('a');
-    QTest::newRow("no-break space") << 0xA0u << 0xA0;
     // The row 0x80 to 0x9F is where Windows-1252 differs from Latin-1.
     QTest::newRow("euro sign") << 0x20ACu << 0x80;
-    QTest::newRow("low quote") << 0x201Au << 0x82;
     QTest::newRow("left double quote") << 0x201Cu << 0x93;
     QTest::newRow("right double quote") << 0x201Du << 0x94;
-    QTest::newRow("em dash") << 0x2014u << 0x97;
     QTest::newRow("Y diaeresis, last of the row") << 0x0178u << 0x9F;
     QTest::newRow("unassigned byte as its control") << 0x81u << 0x81;
+    QTest::newRow("emoji") << 0x1F600u << -1;
+    QTest::newRow("Greek alpha") << 0x03B1u << -1;
+    QTest::newRow("A macron, just past Latin-1") << 0x0100u << -1;
+    // Byte 0x80 is the euro sign, so the control U+0080 has no byte of its own.
+    QTest::newRow("control U+0080") << 0x80u << -1;
 }
 
-void TestCp1252::codePoint_andByte_correspond()
+void TestCp1252::codePoint_hasItsByte()
 {
     QFETCH(uint, codePoint);
     QFETCH(int, byte);
 
     const auto encoded = encodeCp1252(codePoint);
-    QVERIFY(encoded.has_value());
-    QCOMPARE(int(*encoded), byte);
-    QCOMPARE(uint(decodeCp1252(static_cast<unsigned char>(byte))), codePoint);
-}
-
-void TestCp1252::codePointOutsideTheSet_hasNoByte_data()
-{
-    QTest::addColumn<uint>("codePoint");
-
-    QTest::newRow("emoji") << 0x1F600u;
-    QTest::newRow("Greek alpha") << 0x03B1u;
-    QTest::newRow("A macron, just past Latin-1") << 0x0100u;
-    // Byte 0x80 is the euro sign, so the control U+0080 has no byte of its own.
-    QTest::newRow("control U+0080") << 0x80u;
-    QTest::newRow("replacement character") << 0xFFFDu;
-}
-
-void TestCp1252::codePointOutsideTheSet_hasNoByte()
-{
-    QFETCH(uint, codePoint);
-    QVERIFY(!encodeCp1252(codePoint).has_value());
+    QCOMPARE(encoded ? int(*encoded) : -1, byte);
+    if (byte >= 0)
+        QCOMPARE(uint(decodeCp1252(static_cast<unsigned char>(byte))), codePoint);
 }
 
 // A slip in the 0x80-0x9F table (a code point typed twice, a byte shifted) shows up as a byte
@@ -84,8 +69,7 @@ void TestCp1252::everyByte_decodesToACodePointThatEncodesBack()
 {
     for (int byte = 0; byte < 256; ++byte) {
         const auto back = encodeCp1252(decodeCp1252(static_cast<unsigned char>(byte)));
-        QVERIFY2(back.has_value(), qPrintable(QString::number(byte, 16)));
-        QCOMPARE(int(*back), byte);
+        QVERIFY2(back && int(*back) == byte, qPrintable(QString::number(byte, 16)));
     }
 }
 
@@ -95,10 +79,10 @@ void TestCp1252::utf8Text_convertsToCp1252_data()
     QTest::addColumn<QByteArray>("cp1252");
     QTest::addColumn<bool>("lossless");
 
-    QTest::newRow("accented word") << QByteArray("día") << QByteArray("d\xED" "a") << true;
-    QTest::newRow("every Spanish letter") << QByteArray("áéíóúñ")
-                                          << QByteArray("\xE1\xE9\xED\xF3\xFA\xF1") << true;
-    QTest::newRow("euro and quotes") << QByteArray("“5 €”") << QByteArray("\x93" "5 \x80\x94") << true;
+    QTest::newRow("every Spanish letter")
+        << QByteArray("día áéíóúñ") << QByteArray("d\xED" "a \xE1\xE9\xED\xF3\xFA\xF1") << true;
+    QTest::newRow("euro and quotes")
+        << QByteArray("“5 €”") << QByteArray("\x93" "5 \x80\x94") << true;
     QTest::newRow("empty") << QByteArray() << QByteArray() << true;
     QTest::newRow("emoji between letters") << QByteArray("a😀b") << QByteArray("a?b") << false;
     QTest::newRow("Greek") << QByteArray("αβ") << QByteArray("??") << false;

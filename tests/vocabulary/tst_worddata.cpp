@@ -14,7 +14,10 @@ Q_DECLARE_METATYPE(vocabulary::Group)
 
 namespace {
 
-QByteArray bytesOf(std::string_view text) { return QByteArray(text.data(), qsizetype(text.size())); }
+QByteArray bytesOf(std::string_view text)
+{
+    return QByteArray(text.data(), qsizetype(text.size()));
+}
 
 QByteArray utf8Of(const WordEntry &entry) { return bytesOf(cp1252ToUtf8(entry.text())); }
 
@@ -59,36 +62,31 @@ void TestWordData::entry_atIndex_data()
     QTest::addColumn<QByteArray>("english");
     QTest::addColumn<QByteArray>("spanish");
 
-    QTest::newRow("first noun") << Group::Nouns << 0 << QByteArray("word") << QByteArray("palabra");
-    QTest::newRow("last noun") << Group::Nouns << 562 << QByteArray("neck") << QByteArray("cuello");
-    QTest::newRow("first verb") << Group::Verbs << 0 << QByteArray("he_(she_it) is") << QByteArray("es está");
-    QTest::newRow("last verb") << Group::Verbs << 2587 << QByteArray("they meant") << QByteArray("significaron");
-    QTest::newRow("first pronoun") << Group::Pronouns << 0 << QByteArray("what") << QByteArray("qué cuál");
-    QTest::newRow("last pronoun, kept as mio") << Group::Pronouns << 26 << QByteArray("mine") << QByteArray("mio");
-    QTest::newRow("first adjective") << Group::Adjectives << 0 << QByteArray("the")
-                                     << QByteArray("el la lo los las");
-    QTest::newRow("last adjective") << Group::Adjectives << 207 << QByteArray("liquid") << QByteArray("líquido");
-    QTest::newRow("first adverb") << Group::Adverbs << 0 << QByteArray("slow")
-                                  << QByteArray("lentamente despacio");
-    QTest::newRow("last adverb") << Group::Adverbs << 74 << QByteArray("especially")
-                                 << QByteArray("especialmente");
-    QTest::newRow("first preposition") << Group::Prepositions << 0 << QByteArray("over")
-                                       << QByteArray("sobre encima_de");
-    QTest::newRow("last preposition") << Group::Prepositions << 19 << QByteArray("by through") << QByteArray("por");
-    QTest::newRow("first conjunction") << Group::Conjunctions << 0 << QByteArray("if") << QByteArray("si");
-    QTest::newRow("last conjunction") << Group::Conjunctions << 13 << QByteArray("whether") << QByteArray("si");
+    const auto row = [](const char *name, Group group, int index, const char *english,
+                        const char *spanish) {
+        QTest::newRow(name) << group << index << QByteArray(english) << QByteArray(spanish);
+    };
+    row("first noun", Group::Nouns, 0, "word", "palabra");
+    row("last noun", Group::Nouns, 562, "neck", "cuello");
+    row("first verb", Group::Verbs, 0, "he_(she_it) is", "es está");
+    row("last verb", Group::Verbs, 2587, "they meant", "significaron");
+    row("first pronoun", Group::Pronouns, 0, "what", "qué cuál");
+    row("last pronoun", Group::Pronouns, 26, "mine", "mio");
+    row("first adjective", Group::Adjectives, 0, "the", "el la lo los las");
+    row("last adjective", Group::Adjectives, 207, "liquid", "líquido");
+    row("first adverb", Group::Adverbs, 0, "slow", "lentamente despacio");
+    row("last adverb", Group::Adverbs, 74, "especially", "especialmente");
+    row("first preposition", Group::Prepositions, 0, "over", "sobre encima_de");
+    row("last preposition", Group::Prepositions, 19, "by through", "por");
+    row("first conjunction", Group::Conjunctions, 0, "if", "si");
+    row("last conjunction", Group::Conjunctions, 13, "whether", "si");
     // The data keeps its own spellings; learners are judged against them as they stand.
-    QTest::newRow("kept spelling asi") << Group::Adverbs << 12 << QByteArray("so") << QByteArray("asi");
-    QTest::newRow("kept spelling quando") << Group::Adverbs << 6 << QByteArray("when") << QByteArray("quando");
-    QTest::newRow("kept spelling iqual") << Group::Adjectives << 9 << QByteArray("like")
-                                         << QByteArray("iqual semejante como");
-    QTest::newRow("kept spelling quatro, adjective") << Group::Adjectives << 48 << QByteArray("four")
-                                                     << QByteArray("quatro");
-    QTest::newRow("kept spelling quatro, noun") << Group::Nouns << 56 << QByteArray("four") << QByteArray("quatro");
-    QTest::newRow("comma in a verb entry") << Group::Verbs << 35 << QByteArray("you are")
-                                           << QByteArray("eres, estás");
-    QTest::newRow("lone third person") << Group::Verbs << 92 << QByteArray("he_(she_it) has")
-                                       << QByteArray("tiene, ha");
+    row("kept spelling asi", Group::Adverbs, 12, "so", "asi");
+    row("kept spelling quando", Group::Adverbs, 6, "when", "quando");
+    row("kept spelling iqual", Group::Adjectives, 9, "like", "iqual semejante como");
+    row("kept spelling quatro", Group::Nouns, 56, "four", "quatro");
+    row("comma in a verb entry", Group::Verbs, 35, "you are", "eres, estás");
+    row("lone third person with a comma", Group::Verbs, 92, "he_(she_it) has", "tiene, ha");
 }
 
 void TestWordData::entry_atIndex()
@@ -142,17 +140,13 @@ void TestWordData::fill_leavesTheSlotsBehindTheGroupAlone()
     const auto verbs = groupWords(Group::Verbs);
     QCOMPARE(prepositions.size(), std::size_t(20));
     for (std::size_t slot = 0; slot < std::size_t(kTableSlots); ++slot) {
-        const QByteArray english = bytesOf(tables->EnglishWords[slot].text());
-        const QByteArray spanish = bytesOf(tables->SpanishWords[slot].text());
-        if (slot < 20) {
-            QCOMPARE(english, bytesOf(prepositions[slot].english.text()));
-            QCOMPARE(spanish, bytesOf(prepositions[slot].spanish.text()));
-        } else if (slot < 2588) {
-            QCOMPARE(english, bytesOf(verbs[slot].english.text()));
-            QCOMPARE(spanish, bytesOf(verbs[slot].spanish.text()));
-        } else {
-            QVERIFY(english.isEmpty() && spanish.isEmpty());
-        }
+        const auto expected = [&](WordEntry WordPair::*side) {
+            if (slot >= 2588)
+                return QByteArray();
+            return bytesOf(((slot < 20 ? prepositions : verbs)[slot].*side).text());
+        };
+        QCOMPARE(bytesOf(tables->EnglishWords[slot].text()), expected(&WordPair::english));
+        QCOMPARE(bytesOf(tables->SpanishWords[slot].text()), expected(&WordPair::spanish));
     }
 }
 
