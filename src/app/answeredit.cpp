@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
@@ -30,6 +31,8 @@ AnswerEdit::AnswerEdit(QWidget *parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
 }
+
+QString AnswerEdit::text() const { return document()->toRawText(); }
 
 void AnswerEdit::moveCaretToEnd()
 {

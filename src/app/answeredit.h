@@ -15,6 +15,10 @@ class AnswerEdit : public QTextEdit
 public:
     explicit AnswerEdit(QWidget *parent = nullptr);
 
+    // The text exactly as typed. (toPlainText() would turn a no-break space into a blank, and the
+    // answer is judged character for character.)
+    QString text() const;
+
     // Moves the caret behind the last character.
     void moveCaretToEnd();
 

@@ -39,7 +39,7 @@ void TForm1::recordRightAnswer()
 
 void TForm1::Button1Click()
 {
-    const QString typed = Answer->toPlainText();
+    const QString typed = Answer->text();
     countTrial();
     const auto direction = SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish
                                                           : quiz::Direction::EnglishToSpanish;

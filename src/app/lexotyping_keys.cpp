@@ -22,6 +22,6 @@ void TForm1::keyClick(int key)
     Answer->setFocus();
     const bool toEnglish = SpanishtoEnglish1->isChecked();
     const char *text = (toEnglish ? kPronounTexts : kLetterTexts)[static_cast<std::size_t>(key)];
-    Answer->setPlainText(Answer->toPlainText() + QString::fromUtf8(text));
+    Answer->setPlainText(Answer->text() + QString::fromUtf8(text));
     Answer->moveCaretToEnd();
 }

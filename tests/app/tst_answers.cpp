@@ -1,13 +1,483 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Judging, scoring and the answer keys, driven through the window's own controls. The judging
+// rule has its own table in the quiz tests; here each case checks what the learner sees and hears.
 #include "scriptedservices.h"
 
-class TestPlaceholder : public QObject
+#include "app/answeredit.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+#include <numeric>
+
+using namespace Qt::StringLiterals;
+using Sound = DesktopServices::Sound;
+
+namespace {
+
+// Moves the successive order on with "New Question" until the word at `index` is on display.
+void askIndex(TForm1 &form, int index)
+{
+    for (int i = 0; i < 200 && form.QuestionIndex != index; ++i)
+        form.Button2->click();
+}
+
+void trigger(TForm1 &form, const QStringList &actions)
+{
+    for (const QString &name : actions)
+        form.findChild<QAction *>(name)->trigger();
+}
+
+void clickRightItem(TForm1 &form) { form.answerItem(form.SlotOrder[0])->click(); }
+void clickWrongItem(TForm1 &form) { form.answerItem((form.SlotOrder[0] + 1) % 4)->click(); }
+
+// The trials and score boxes, as the learner reads them.
+QStringList counts(const TForm1 &form) { return {form.NumTrials->text(), form.Score->text()}; }
+
+const QString toEnglish = u"SpanishtoEnglish1"_s;
+const QString typeAnswer = u"TypeAnswer"_s;
+
+} // namespace
+
+class TestAnswers : public QObject
 {
     Q_OBJECT
+
 private slots:
-    void placeholder() {}
+    void typedAnswer_getsVerdictCountSoundAndTimers_data()
+    {
+        QTest::addColumn<bool>("spanishToEnglish");
+        QTest::addColumn<bool>("verbs");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("right");
+        const auto row = [](const char *name, bool toEnglish, bool verbs, int index,
+                            const QString &typed, bool right) {
+            QTest::newRow(name) << toEnglish << verbs << index << typed << right;
+        };
+        // English to Spanish: index 0 is "word" = "palabra", index 5 "day" = "día".
+        row("whole translation", false, false, 0, u"palabra"_s, true);
+        row("cut short", false, false, 0, u"palabr"_s, false);
+        row("accent typed", false, false, 5, u"día"_s, true);
+        row("accent left out", false, false, 5, u"dia"_s, false);
+        row("accent as combining mark", false, false, 5, u"di\u0301a"_s, false);
+        // Characters Windows-1252 cannot hold never match, not even when their low byte would.
+        row("emoji", false, false, 0, u"palabra😀"_s, false);
+        row("Greek", false, false, 0, u"λέξη"_s, false);
+        row("CJK", false, false, 0, u"字"_s, false);
+        row("letter whose low byte is p", false, false, 0, u"\u0170alabra"_s, false);
+        row("100,000 letters", false, false, 0, QString(100'000, u'a'), false);
+        // Spanish to English, nouns: any part of the entry; index 1 is "tiempo" = "time".
+        row("noun to English, whole", true, false, 1, u"time"_s, true);
+        row("noun to English, part", true, false, 1, u"tim"_s, true);
+        row("noun to English, low byte is m", true, false, 1, u"ti\u016De"_s, false);
+        // Spanish to English, verbs: the exact entry; index 0 is "es está" = "he_(she_it) is".
+        row("verb to English, exact", true, true, 0, u"he_(she_it) is"_s, true);
+        row("verb to English, part", true, true, 0, u"is"_s, false);
+        // Index 4 is "tengo he" = "I have"; a no-break space is byte 0xA0, not a blank.
+        row("no-break space is not a blank", true, true, 4, u"I\u00A0have"_s, false);
+    }
+
+    void typedAnswer_getsVerdictCountSoundAndTimers()
+    {
+        QFETCH(bool, spanishToEnglish);
+        QFETCH(bool, verbs);
+        QFETCH(int, index);
+        QFETCH(QString, typed);
+        QFETCH(bool, right);
+
+        StartedQuiz quiz;
+        if (spanishToEnglish)
+            quiz->SpanishtoEnglish1->trigger();
+        if (verbs)
+            quiz->Verbs1Click();
+        askIndex(*quiz, index);
+        QCOMPARE(quiz->QuestionIndex, index);
+        quiz->TypeAnswer->trigger();
+        const QString question = quiz->Edit1->toPlainText();
+
+        quiz->Answer->setPlainText(typed);
+        QTest::mouseClick(quiz->Button1, Qt::LeftButton);
+
+        QCOMPARE(quiz->Answer->text(),
+                 typed + (right ? u" is Correct!"_s : u" is NOT Correct! Try Again"_s));
+        QCOMPARE(counts(*quiz), (QStringList{u"1"_s, right ? u"100.00%"_s : u"0.00%"_s}));
+        QCOMPARE(quiz.services.sounds, QList<Sound>{right ? Sound::Right : Sound::Wrong});
+        QVERIFY(quiz->Timer1->isActive());
+        QCOMPARE(quiz->Timer2->isActive(), right);
+        QCOMPARE(quiz->Edit1->toPlainText(), question);
+        QCOMPARE(quiz->AskedList.contains(quiz->CurrentPosText.toInt()), right);
+    }
+
+    void returnKey_pressesCheckOnlyWhileItIsEnabled_data()
+    {
+        QTest::addColumn<bool>("typeMode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        const Qt::KeyboardModifiers none;
+        QTest::newRow("Return") << true << int(Qt::Key_Return) << none;
+        QTest::newRow("keypad Enter") << true << int(Qt::Key_Enter) << (none | Qt::KeypadModifier);
+        QTest::newRow("Shift+Return") << true << int(Qt::Key_Return) << (none | Qt::ShiftModifier);
+        QTest::newRow("multiple choice") << false << int(Qt::Key_Return) << none;
+    }
+
+    void returnKey_pressesCheckOnlyWhileItIsEnabled()
+    {
+        QFETCH(bool, typeMode);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+
+        StartedQuiz quiz;
+        if (typeMode)
+            quiz->TypeAnswer->trigger();
+        QTest::keyClicks(quiz->Answer, u"palabra"_s);
+        QTest::keyClick(quiz->Answer, Qt::Key(key), modifiers);
+        // No line break is ever inserted; in multiple choice the box is read-only and Check off.
+        QCOMPARE(quiz->Answer->toPlainText(), typeMode ? u"palabra is Correct!"_s : QString());
+        QCOMPARE(quiz->TrialCount, typeMode ? 1 : 0);
+        QCOMPARE(quiz.services.sounds.size(), typeMode ? 1 : 0);
+    }
+
+    void score_followsEveryJudgedAnswer_untilReset()
+    {
+        StartedQuiz quiz;
+        quiz->TypeAnswer->trigger();
+        QTest::keyClicks(quiz->Answer, u"palabra"_s);
+        quiz->Button1->click();
+        QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"100.00%"_s}));
+
+        // Until the next question the box holds the verdict, and a second Check judges that.
+        quiz->Button1->click();
+        QCOMPARE(quiz->Answer->toPlainText(), u"palabra is Correct! is NOT Correct! Try Again"_s);
+        QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
+        QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Right, Sound::Wrong}));
+        QVERIFY(!quiz->FirstTry);
+
+        // The wipe empties the box; a right answer after a wrong try adds nothing to AskedList.
+        quiz->Erase();
+        QCOMPARE(quiz->Answer->toPlainText(), QString());
+        QVERIFY(!quiz->Timer1->isActive());
+        QTest::keyClicks(quiz->Answer, u"palabra"_s);
+        QTest::keyClick(quiz->Answer, Qt::Key_Return);
+        QCOMPARE(counts(*quiz), (QStringList{u"3"_s, u"66.66%"_s}));
+        QCOMPARE(quiz->AskedList, QList<int>{0});
+        QVERIFY(quiz->FirstTry);
+
+        QTest::mouseClick(quiz->Reset1, Qt::LeftButton);
+        QCOMPARE(counts(*quiz), (QStringList{QString(), QString()}));
+        QCOMPARE(quiz->TrialCount + quiz->CorrectCount, 0);
+        quiz->Answer->setPlainText(u"palabro"_s);
+        quiz->Button1->click();
+        QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"0.00%"_s}));
+    }
+
+    void paste_keepsOnlyPlainTextOnOneLine_data()
+    {
+        QTest::addColumn<bool>("typeMode");
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("HTML only: markup and image dropped")
+            << true << u"<b>pala</b>bra<img src='http://example.invalid/x.png'>"_s << QString()
+            << u"palabra"_s;
+        QTest::newRow("HTML paragraphs become blanks")
+            << true << u"<p>tengo</p><p>he</p>"_s << QString() << u"tengo he"_s;
+        QTest::newRow("text line breaks become blanks")
+            << true << QString() << u"tengo\nhe\r\u2028x"_s << u"tengo he  x"_s;
+        QTest::newRow("read-only box takes nothing") << false << QString() << u"palabra"_s
+                                                     << QString();
+    }
+
+    void paste_keepsOnlyPlainTextOnOneLine()
+    {
+        QFETCH(bool, typeMode);
+        QFETCH(QString, html);
+        QFETCH(QString, text);
+        QFETCH(QString, box);
+
+        StartedQuiz quiz;
+        if (typeMode)
+            quiz->TypeAnswer->trigger();
+        auto *mime = new QMimeData;
+        if (!html.isNull())
+            mime->setHtml(html);
+        if (!text.isNull())
+            mime->setText(text);
+        QApplication::clipboard()->setMimeData(mime);
+        quiz->Answer->paste();
+        QCOMPARE(quiz->Answer->toPlainText(), box);
+    }
+
+    void wrongClickThenRightClick_countsBothButNotAsFirstTry()
+    {
+        StartedQuiz quiz;
+        clickWrongItem(*quiz);
+        QCOMPARE(quiz->Answer->toPlainText(), u"Error!"_s);
+        QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"0.00%"_s}));
+        QCOMPARE(quiz.services.sounds, QList<Sound>{Sound::Wrong});
+        QVERIFY(!quiz->Timer1->isActive() && !quiz->Timer2->isActive());
+
+        const int rightSlot = quiz->SlotOrder[0];
+        clickRightItem(*quiz);
+        QCOMPARE(quiz->Answer->toPlainText(), u"Error!"_s);
+        QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
+        QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Wrong, Sound::Right}));
+        QVERIFY(quiz->AskedList.isEmpty());
+        QVERIFY(quiz->FirstTry);
+        QVERIFY(quiz->SlotOrder.isEmpty());
+        QVERIFY(quiz->Timer2->isActive());
+
+        // With no right slot left until the next question, a further click is ignored.
+        quiz->answerItem((rightSlot + 2) % 4)->click();
+        QCOMPARE(quiz->TrialCount, 2);
+        QCOMPARE(quiz.services.sounds.size(), 2);
+    }
+
+    void rightFirstClick_recordsTheWordAndSaysCorrectOnlyToEnglish_data()
+    {
+        QTest::addColumn<bool>("spanishToEnglish");
+        QTest::addColumn<bool>("verbs");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("nouns to Spanish") << false << false << QString();
+        QTest::newRow("nouns to English") << true << false << u"Correct!"_s;
+        QTest::newRow("verbs to English") << true << true << QString();
+    }
+
+    void rightFirstClick_recordsTheWordAndSaysCorrectOnlyToEnglish()
+    {
+        QFETCH(bool, spanishToEnglish);
+        QFETCH(bool, verbs);
+        QFETCH(QString, box);
+
+        StartedQuiz quiz;
+        if (spanishToEnglish)
+            quiz->SpanishtoEnglish1->trigger();
+        if (verbs)
+            quiz->Verbs1Click();
+        clickRightItem(*quiz);
+        QCOMPARE(quiz->Answer->toPlainText(), box);
+        QCOMPARE(quiz->AskedList, QList<int>{quiz->CurrentPosText.toInt()});
+        QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"100.00%"_s}));
+        QVERIFY(!quiz->Timer1->isActive() && quiz->Timer2->isActive());
+    }
+
+    void answerBoxClick_doesNothingWhileTheChoicesAreHidden()
+    {
+        StartedQuiz quiz;
+        quiz->TypeAnswer->trigger();
+        quiz->answerItem(quiz->SlotOrder[0])->setChecked(true);
+        quiz->AnswerBoxClick();
+        QCOMPARE(quiz->TrialCount, 0);
+        QVERIFY(quiz.services.sounds.isEmpty());
+        QCOMPARE(quiz->SlotOrder.size(), 4);
+    }
+
+    void peek_showsTheWholeEntryCountsNothingAndNeverPutsOffTheWipe()
+    {
+        StartedQuiz quiz;
+        askIndex(*quiz, 8);
+        QTest::mouseClick(quiz->OrvelButton1, Qt::LeftButton);
+        QCOMPARE(quiz->Answer->toPlainText(), u"pueblo nación gente personas"_s);
+        QVERIFY(quiz->Timer1->isActive() && !quiz->Timer2->isActive());
+        QCOMPARE(counts(*quiz), (QStringList{QString(), QString()}));
+        QCOMPARE(quiz->TrialCount, 0);
+        QVERIFY(quiz->FirstTry);
+        QVERIFY(quiz->AskedList.isEmpty());
+        QVERIFY(quiz.services.sounds.isEmpty());
+
+        // A short sleep without event processing, so that a restart would show in the time left.
+        const int before = quiz->Timer1->remainingTime();
+        QTest::qSleep(60);
+        quiz->OrvelButton1->click();
+        QVERIFY2(quiz->Timer1->remainingTime() <= before - 30, "a second Peek restarted the wipe");
+
+        // Peeking is no wrong answer: the right click after it is a first try.
+        clickRightItem(*quiz);
+        QCOMPARE(quiz->AskedList, QList<int>{8});
+    }
+
+    void answerModes_setTheControlsAndKeys_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<bool>("typeMode");
+        QTest::newRow("Type Answer") << QStringList{typeAnswer} << true;
+        QTest::newRow("Multtiple Choice after Type Answer")
+            << QStringList{typeAnswer, u"MultChoice"_s} << false;
+        QTest::newRow("Multtiple Choice, to English") << QStringList{toEnglish} << false;
+        // The direction changes the captions only, never whether the keys work.
+        QTest::newRow("Type Answer, then to English") << QStringList{typeAnswer, toEnglish} << true;
+        QTest::newRow("to English, then Type Answer") << QStringList{toEnglish, typeAnswer} << true;
+    }
+
+    void answerModes_setTheControlsAndKeys()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(bool, typeMode);
+
+        StartedQuiz quiz;
+        trigger(*quiz, actions);
+        QCOMPARE(quiz->Button1->isEnabled(), typeMode);
+        QCOMPARE(quiz->Answer->isReadOnly(), !typeMode);
+        QCOMPARE(quiz->AnswerBox->isEnabled(), !typeMode);
+        QCOMPARE(quiz->AnswerBox->isVisibleTo(quiz.form.get()), !typeMode);
+        for (QPushButton *key : quiz->keys()) {
+            QCOMPARE(key->isEnabled(), typeMode);
+            QTest::mouseClick(key, Qt::LeftButton);
+        }
+        QCOMPARE(quiz->Answer->toPlainText().isEmpty(), !typeMode);
+    }
+
+    void answerModes_emptyTheBoxOnlyForTypeAnswer()
+    {
+        StartedQuiz quiz;
+        clickWrongItem(*quiz);
+        quiz->TypeAnswer->trigger();
+        QCOMPARE(quiz->Answer->toPlainText(), QString());
+        QTest::keyClicks(quiz->Answer, u"pal"_s);
+        quiz->MultChoice->trigger();
+        QCOMPARE(quiz->Answer->toPlainText(), u"pal"_s);
+        QCOMPARE(quiz->Edit1->toPlainText(), u"word"_s);
+    }
+
+    void keyCaptions_followTheDirection_data()
+    {
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("captions");
+        const QStringList letters{u"á"_s, u"é"_s, u"í"_s, u"ñ"_s, u"ó"_s, u"ú"_s, QString()};
+        const QStringList pronouns{u"to"_s, u"I"_s,       u"you"_s, u"he_(she_it)"_s,
+                                   u"we"_s, u"you(pl)"_s, u"they"_s};
+        QTest::newRow("at start") << QStringList() << letters;
+        QTest::newRow("Spanish to English") << QStringList{toEnglish} << pronouns;
+        QTest::newRow("back to English to Spanish")
+            << QStringList{toEnglish, u"EnglishtoSpanish1"_s} << letters;
+    }
+
+    void keyCaptions_followTheDirection()
+    {
+        QFETCH(QStringList, actions);
+        QFETCH(QStringList, captions);
+
+        StartedQuiz quiz;
+        trigger(*quiz, actions);
+        QStringList shown;
+        for (QPushButton *key : quiz->keys())
+            shown << key->text();
+        QCOMPARE(shown, captions);
+        QCOMPARE(quiz->They->accessibleName(),
+                 captions.last().isEmpty() ? u"Unused key"_s : captions.last());
+    }
+
+    void keys_appendAtTheEndAndLeaveTheCaretThere_data()
+    {
+        QTest::addColumn<bool>("spanishToEnglish");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QString>("box");
+        // The caret stands at the start of `start` when the keys are clicked.
+        QTest::newRow("letter at the end, not at the caret")
+            << false << u"ni"_s << QList<int>{3} << u"niñ"_s;
+        QTest::newRow("same key twice") << false << QString() << QList<int>{0, 0} << u"áá"_s;
+        QTest::newRow("six letters") << false << QString() << QList<int>{0, 1, 2, 3, 4, 5}
+                                     << u"áéíñóú"_s;
+        QTest::newRow("key 7 types nothing to Spanish")
+            << false << u"ab"_s << QList<int>{6} << u"ab"_s;
+        QTest::newRow("pronoun with its blank") << true << QString() << QList<int>{1} << u"I "_s;
+        QTest::newRow("seven pronouns") << true << u"y "_s << QList<int>{0, 1, 2, 3, 4, 5, 6}
+                                        << u"y to I you he_(she_it) we you(pl) they "_s;
+    }
+
+    void keys_appendAtTheEndAndLeaveTheCaretThere()
+    {
+        QFETCH(bool, spanishToEnglish);
+        QFETCH(QString, start);
+        QFETCH(QList<int>, clicks);
+        QFETCH(QString, box);
+
+        StartedQuiz quiz;
+        if (spanishToEnglish)
+            quiz->SpanishtoEnglish1->trigger();
+        quiz->TypeAnswer->trigger();
+        quiz->Answer->setPlainText(start);
+        QCOMPARE(quiz->Answer->textCursor().position(), 0);
+        for (int key : clicks)
+            QTest::mouseClick(quiz->keys().at(std::size_t(key)), Qt::LeftButton);
+        QCOMPARE(quiz->Answer->toPlainText(), box);
+        QCOMPARE(quiz->Answer->textCursor().position(), box.size());
+    }
+
+    void pronounKey_thenTyping_matchesTheVerbEntry()
+    {
+        StartedQuiz quiz;
+        quiz->SpanishtoEnglish1->trigger();
+        quiz->Verbs1Click();
+        askIndex(*quiz, 4);
+        QCOMPARE(quiz->CurrentEnglish, std::string("I have"));
+        quiz->TypeAnswer->trigger();
+        QTest::mouseClick(quiz->Accente, Qt::LeftButton);
+        QTest::keyClicks(quiz->Answer, u"have"_s);
+        QTest::keyClick(quiz->Answer, Qt::Key_Return);
+        QCOMPARE(quiz->Answer->toPlainText(), u"I have is Correct!"_s);
+    }
+
+    void wholePass_asksEveryWordOnceThenOffersTheNextGroup_data()
+    {
+        QTest::addColumn<bool>("random");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QString>("group");
+        QTest::newRow("successive, No repeats") << false << false << u"100 Words"_s
+                                                << u"Conjunctions"_s;
+        QTest::newRow("successive, Yes moves on") << false << true << u"200 Words"_s << u"Nouns"_s;
+        QTest::newRow("random, No repeats") << true << false << u"100 Words"_s << u"Conjunctions"_s;
+        QTest::newRow("random, Yes moves on") << true << true << u"200 Words"_s << u"Nouns"_s;
+    }
+
+    void wholePass_asksEveryWordOnceThenOffersTheNextGroup()
+    {
+        QFETCH(bool, random);
+        QFETCH(bool, yes);
+        QFETCH(QString, level);
+        QFETCH(QString, group);
+
+        StartedQuiz quiz;
+        quiz->N100WordsClick();
+        if (random)
+            quiz->Random1->trigger();
+        quiz->Conjunctions1Click();
+        QCOMPARE(quiz->ListCount, 8);
+
+        // Each word answered right at the first try; NewQuestion stands for each tick of Timer2.
+        QList<int> asked;
+        for (int n = 0; n < 8; ++n) {
+            if (n > 0)
+                quiz->NewQuestion();
+            asked << quiz->CurrentPosText.toInt();
+            clickRightItem(*quiz);
+        }
+        QVERIFY(quiz.services.questions.isEmpty());
+        std::sort(asked.begin(), asked.end());
+        QList<int> everyPosition(8);
+        std::iota(everyPosition.begin(), everyPosition.end(), 0);
+        QCOMPARE(asked, everyPosition);
+
+        quiz.services.answers = {yes};
+        quiz->NewQuestion();
+        QCOMPARE(quiz.services.questionTitles, QStringList{u"Confirm"_s});
+        QCOMPARE(quiz.services.questions,
+                 QStringList{u"Those are the last Conjunctions in New Words Only in 100 Words. "
+                             "Click YES and practice the next word group? Click NO and repeat."_s});
+        QCOMPARE(quiz->Level->text(), level);
+        QCOMPARE(quiz->WordGroup->text(), group);
+        QVERIFY(quiz->AskedList.isEmpty());
+    }
 };
 
-QTEST_MAIN(TestPlaceholder)
+QTEST_MAIN(TestAnswers)
 #include "tst_answers.moc"
