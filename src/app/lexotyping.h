@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/desktopservices.h"
+#include "quiz/judging.h"
 #include "vocabulary/levels.h"
 #include "vocabulary/wordtables.h"
 
@@ -192,7 +193,6 @@ private:
     // Settings
     void chooseLevel(int level);
     void reloadCurrentGroup();
-    void setKeyCaptions();
 
     // Loaders
     void loadGroup(vocabulary::Group group);
@@ -215,6 +215,8 @@ private:
     static void enable(QTimer *timer);
 
     // Keys
+    quiz::Direction direction() const;
+    void setKeyCaptions();
     void keyClick(int key);
 
     // Modal boxes of the window's own. While one is open, timer ticks still arrive; a tick of

@@ -5,23 +5,31 @@
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
+#include "quiz/keys.h"
 
 #include <QAction>
+#include <QPushButton>
 
-namespace {
+quiz::Direction TForm1::direction() const
+{
+    return SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish : quiz::Direction::EnglishToSpanish;
+}
 
-// What each key appends, left to right. The seventh key has no letter in English to Spanish: it
-// shows no caption there, so it types nothing rather than a letter the learner cannot see.
-constexpr std::array<const char *, 7> kLetterTexts{"á", "é", "í", "ñ", "ó", "ú", ""};
-constexpr std::array<const char *, 7> kPronounTexts{"to ", "I ", "you ", "he_(she_it) ", "we ", "you(pl) ", "they "};
-
-} // namespace
+void TForm1::setKeyCaptions()
+{
+    const auto allKeys = keys();
+    for (int key = 0; key < quiz::kKeyCount; ++key) {
+        const QString caption = QString::fromUtf8(quiz::keyCaption(key, direction()));
+        QPushButton *button = allKeys[static_cast<std::size_t>(key)];
+        button->setText(caption);
+        // A key without a caption types nothing in this direction; its name says so.
+        button->setAccessibleName(caption.isEmpty() ? QStringLiteral("Unused key") : caption);
+    }
+}
 
 void TForm1::keyClick(int key)
 {
     Answer->setFocus();
-    const bool toEnglish = SpanishtoEnglish1->isChecked();
-    const char *text = (toEnglish ? kPronounTexts : kLetterTexts)[static_cast<std::size_t>(key)];
-    Answer->setPlainText(Answer->text() + QString::fromUtf8(text));
+    Answer->setPlainText(Answer->text() + QString::fromStdString(quiz::keyText(key, direction())));
     Answer->moveCaretToEnd();
 }

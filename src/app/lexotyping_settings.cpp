@@ -13,14 +13,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-namespace {
-
-// The keys' captions, left to right, by direction.
-constexpr std::array<const char *, 7> kSpanishLetters{"á", "é", "í", "ñ", "ó", "ú", ""};
-constexpr std::array<const char *, 7> kEnglishPronouns{"to", "I", "you", "he_(she_it)", "we", "you(pl)", "they"};
-
-} // namespace
-
 void TForm1::chooseLevel(int level)
 {
     levelItems[static_cast<std::size_t>(level)]->setChecked(true);
@@ -67,19 +59,6 @@ void TForm1::SpanishtoEnglish1Click()
     SpanishtoEnglish1->setChecked(true);
     setKeyCaptions();
     AskQuestion();
-}
-
-void TForm1::setKeyCaptions()
-{
-    const bool toEnglish = SpanishtoEnglish1->isChecked();
-    const auto &captions = toEnglish ? kEnglishPronouns : kSpanishLetters;
-    const auto allKeys = keys();
-    for (std::size_t i = 0; i < allKeys.size(); ++i) {
-        const QString caption = QString::fromUtf8(captions[i]);
-        allKeys[i]->setText(caption);
-        // A key without a caption types nothing in this direction; its name says so.
-        allKeys[i]->setAccessibleName(caption.isEmpty() ? QStringLiteral("Unused key") : caption);
-    }
 }
 
 void TForm1::MultChoiceClick()
