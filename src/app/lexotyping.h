@@ -193,6 +193,7 @@ private:
     // Settings
     void chooseLevel(int level);
     void reloadCurrentGroup();
+    quiz::Direction direction() const;
 
     // Loaders
     void loadGroup(vocabulary::Group group);
@@ -215,7 +216,6 @@ private:
     static void enable(QTimer *timer);
 
     // Keys
-    quiz::Direction direction() const;
     void setKeyCaptions();
     void keyClick(int key);
 

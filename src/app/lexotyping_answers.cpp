@@ -75,7 +75,7 @@ void TForm1::AnswerBoxClick()
         ShowScore();
         return;
     }
-    if (SpanishtoEnglish1->isChecked() && !Verbs1->isChecked())
+    if (direction() == quiz::Direction::SpanishToEnglish && !Verbs1->isChecked())
         Answer->setPlainText(QStringLiteral("Correct!"));
     countTrial();
     ++CorrectCount;

@@ -10,11 +10,6 @@
 #include <QAction>
 #include <QPushButton>
 
-quiz::Direction TForm1::direction() const
-{
-    return SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish : quiz::Direction::EnglishToSpanish;
-}
-
 void TForm1::setKeyCaptions()
 {
     const auto allKeys = keys();

@@ -26,13 +26,13 @@ using vocabulary::kTableSlots;
 
 const vocabulary::WordEntry &TForm1::questionEntry(int index) const
 {
-    const auto &table = EnglishtoSpanish1->isChecked() ? tables.EnglishWords : tables.SpanishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.EnglishWords : tables.SpanishWords;
     return table[static_cast<std::size_t>(index)];
 }
 
 const vocabulary::WordEntry &TForm1::answerEntry(int index) const
 {
-    const auto &table = EnglishtoSpanish1->isChecked() ? tables.SpanishWords : tables.EnglishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.SpanishWords : tables.EnglishWords;
     return table[static_cast<std::size_t>(index)];
 }
 

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testbytes.h"
 #include "quiz/distractors.h"
 
 #include "vocabulary/groupwords.h"
@@ -9,11 +10,6 @@
 using namespace quiz;
 
 namespace {
-
-QByteArray bytesOf(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
 
 // A short stand-in for the English table, so that a walk's edges are easy to reach.
 const std::array<std::string_view, 6> kShortTable{"to have", "I have", "you have",

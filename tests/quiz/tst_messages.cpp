@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testbytes.h"
 #include "quiz/messages.h"
 
 #include <QTest>
@@ -8,15 +9,6 @@ using namespace quiz;
 using vocabulary::Group;
 
 Q_DECLARE_METATYPE(vocabulary::Group)
-
-namespace {
-
-QByteArray bytesOf(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 class TestMessages : public QObject
 {

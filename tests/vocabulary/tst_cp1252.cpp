@@ -1,19 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testbytes.h"
 #include "vocabulary/cp1252.h"
 
 #include <QTest>
 
 using namespace vocabulary;
-
-namespace {
-
-QByteArray bytesOf(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 class TestCp1252 : public QObject
 {

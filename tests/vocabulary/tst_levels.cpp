@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testbytes.h"
 #include "vocabulary/levels.h"
 
 #include <QTest>
@@ -7,15 +8,6 @@
 using namespace vocabulary;
 
 Q_DECLARE_METATYPE(vocabulary::Group)
-
-namespace {
-
-QByteArray bytesOf(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 class TestLevels : public QObject
 {

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "testbytes.h"
 #include "vocabulary/cp1252.h"
 #include "vocabulary/groupwords.h"
 #include "vocabulary/wordtables.h"
@@ -13,11 +14,6 @@ using namespace vocabulary;
 Q_DECLARE_METATYPE(vocabulary::Group)
 
 namespace {
-
-QByteArray bytesOf(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
 
 QByteArray utf8Of(const WordEntry &entry) { return bytesOf(cp1252ToUtf8(entry.text())); }
 
