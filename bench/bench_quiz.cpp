@@ -16,7 +16,7 @@
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArrayLiteral("offscreen")
-                                                                     : qgetenv("QT_QPA_PLATFORM"));
+                                                                    : qgetenv("QT_QPA_PLATFORM"));
     QApplication application(argc, argv);
     SilentServices services;
     TForm1 form(services);
@@ -30,20 +30,22 @@ int main(int argc, char *argv[])
     const std::string typed = "encima_de";
     volatile bool sink = false;
     bench::report("judging one typed answer", bench::medianNanoseconds(31, 20000, [&] {
-        sink = quiz::judgeTypedAnswer(typed, expected, quiz::Direction::EnglishToSpanish, false);
-    }));
+                      sink = quiz::judgeTypedAnswer(typed, expected,
+                                                    quiz::Direction::EnglishToSpanish, false);
+                  }));
 
     // A right typed answer: the verdict, the counts, the score, the sound and both timers.
     form.Nouns1Click();
     form.TypeAnswer->trigger();
     const QString right = QStringLiteral("palabra");
-    bench::report("right typed answer, whole Check handler", bench::medianNanoseconds(31, 500,
-        [&form] { form.Button1Click(); },
-        [&form, &right] {
-            form.Timer1->stop();
-            form.Timer2->stop();
-            form.AskedList.clear();
-            form.Answer->setPlainText(right);
-        }));
+    bench::report("right typed answer, whole Check handler",
+                  bench::medianNanoseconds(
+                      31, 500, [&form] { form.Button1Click(); },
+                      [&form, &right] {
+                          form.Timer1->stop();
+                          form.Timer2->stop();
+                          form.AskedList.clear();
+                          form.Answer->setPlainText(right);
+                      }));
     return sink ? 0 : 0;
 }

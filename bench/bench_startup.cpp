@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QProcess>
 
-
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
@@ -22,10 +21,13 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "the probe did not reach its first question\n");
             return 1;
         }
-        spans.push_back(static_cast<double>(probe.readAllStandardOutput().trimmed().toLongLong() - started));
+        spans.push_back(
+            static_cast<double>(probe.readAllStandardOutput().trimmed().toLongLong() - started));
     }
     std::printf("Vocarra startup (median of %d runs, platform %s)\n", runs,
-                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "default" : qgetenv("QT_QPA_PLATFORM").constData());
+                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                    ? "default"
+                    : qgetenv("QT_QPA_PLATFORM").constData());
     bench::report("process start to first question on screen", bench::medianOf(spans));
     return 0;
 }

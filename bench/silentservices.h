@@ -16,7 +16,10 @@ public:
     void playSound(Sound) override {}
     bool openDocument(const QString &) override { return false; }
     void reseed() override {}
-    int randomBelow(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    int randomBelow(int n) override
+    {
+        return std::uniform_int_distribution<int>(0, n - 1)(m_random);
+    }
     void quitApplication() override {}
 
 private:

@@ -22,10 +22,12 @@ int main(int argc, char *argv[])
     TForm1 form(services);
     services.setOwner(&form);
     form.show();
-    // Looks after every pass of the event loop whether the first word is shown in an exposed window.
+    // Looks after every pass of the event loop whether the first word is shown in an exposed
+    // window.
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&form] {
-        if (form.windowHandle() && form.windowHandle()->isExposed() && form.Edit1->toPlainText() == QStringLiteral("word")) {
+        if (form.windowHandle() && form.windowHandle()->isExposed() &&
+            form.Edit1->toPlainText() == QStringLiteral("word")) {
             std::printf("%lld\n", bench::monotonicNanoseconds());
             std::fflush(stdout);
             QCoreApplication::exit(0);

@@ -11,6 +11,7 @@ packages=(
     qt6-qpa-plugins            # the offscreen platform the window tests run on
     fonts-liberation           # metric-compatible stand-in for Arial
     hunspell hunspell-es       # the Spanish dictionary that checks the verb forms
+    clang-format               # the format check in CI
     xvfb xdotool imagemagick   # looking at the window as a learner would
 )
 

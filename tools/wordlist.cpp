@@ -17,20 +17,14 @@ namespace {
 
 constexpr std::string_view kProgramName = "vocarra-words";
 
-char asciiLower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
 }
 
-ParsedArguments usageError(std::string message)
-{
-    return {{}, std::move(message)};
-}
+ParsedArguments usageError(std::string message) { return {{}, std::move(message)}; }
 
 void appendGroupRows(std::string &tsv, vocabulary::Group group)
 {

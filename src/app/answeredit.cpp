@@ -4,8 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTextDocument>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 namespace {
@@ -62,8 +62,9 @@ void AnswerEdit::insertFromMimeData(const QMimeData *source)
         return;
     // HTML without a plain-text form is parsed only to take its text: it is never laid out, so
     // the images and links it names are never loaded.
-    QString text = source->hasText() ? source->text()
-                                     : QTextDocumentFragment::fromHtml(source->html()).toPlainText();
+    QString text = source->hasText()
+                       ? source->text()
+                       : QTextDocumentFragment::fromHtml(source->html()).toPlainText();
     text.remove(QChar::ObjectReplacementCharacter);
     textCursor().insertText(oneLine(text));
 }

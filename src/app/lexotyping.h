@@ -95,17 +95,23 @@ public:
     QAction *About1 = nullptr;
 
     // The radio item `slot` (0 to 3) of the multiple-choice group.
-    QRadioButton *answerItem(int slot) const { return m_answerItems.at(static_cast<std::size_t>(slot)); }
+    QRadioButton *answerItem(int slot) const
+    {
+        return m_answerItems.at(static_cast<std::size_t>(slot));
+    }
     // The seven keys under the answer box, left to right.
-    std::array<QPushButton *, 7> keys() const { return {Accenta, Accente, accenti, Tilden, Accento, Accentu, They}; }
+    std::array<QPushButton *, 7> keys() const
+    {
+        return {Accenta, Accente, accenti, Tilden, Accento, Accentu, They};
+    }
 
     // ---- Quiz state ---------------------------------------------------------------------------
     vocabulary::WordTables tables;
     int ListCount = 0;
     int SequencePos = -1;
-    QList<int> AskedList;   // list positions done in this pass
+    QList<int> AskedList; // list positions done in this pass
     bool ListExhausted = false;
-    QList<int> SlotOrder;   // answer slots in drawn order; element 0 holds the right translation
+    QList<int> SlotOrder; // answer slots in drawn order; element 0 holds the right translation
     int QuestionIndex = 0;
     int CurrentIndex = 0;
     QString CurrentPosText;

@@ -41,8 +41,8 @@ void TForm1::Button1Click()
 {
     const QString typed = Answer->text();
     countTrial();
-    const bool right = quiz::judgeTypedAnswer(answerToCp1252(typed), answerEntry(QuestionIndex).text(),
-                                              direction(), Verbs1->isChecked());
+    const bool right = quiz::judgeTypedAnswer(
+        answerToCp1252(typed), answerEntry(QuestionIndex).text(), direction(), Verbs1->isChecked());
     if (right) {
         Answer->setPlainText(typed + QStringLiteral(" is Correct!"));
         enable(Timer1);

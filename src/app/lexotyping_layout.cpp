@@ -35,7 +35,8 @@ QFont buttonFont()
     // The classic dialog face where the desktop has it, else a narrow sans serif of the same width
     // class, so that "New Question" fits its button.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setBold(true);
@@ -145,15 +146,18 @@ void TForm1::createControls()
     Edit1->setReadOnly(true);
     Edit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Edit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Edit1->setPlainText(QStringLiteral("Select level (total number \nof \nwords) \nand word group from \nmenu."));
+    Edit1->setPlainText(
+        QStringLiteral("Select level (total number \nof \nwords) \nand word group from \nmenu."));
     Edit1->setEnabled(false);
     Edit1->setFocusPolicy(Qt::NoFocus);
     Edit1->setAccessibleName(QStringLiteral("Question"));
     // The question box is disabled, as it only shows; keep its word in the normal text colour so
     // that the learner reads it at full contrast.
     QPalette question = Edit1->palette();
-    question.setColor(QPalette::Disabled, QPalette::Text, question.color(QPalette::Active, QPalette::Text));
-    question.setColor(QPalette::Disabled, QPalette::Base, question.color(QPalette::Active, QPalette::Base));
+    question.setColor(QPalette::Disabled, QPalette::Text,
+                      question.color(QPalette::Active, QPalette::Text));
+    question.setColor(QPalette::Disabled, QPalette::Base,
+                      question.color(QPalette::Active, QPalette::Base));
     Edit1->setPalette(question);
 
     accenti = button(client, "accenti", {139, 272, 64, 32}, arial(13), QStringLiteral("í"));
@@ -194,12 +198,16 @@ void TForm1::createControls()
     for (QPushButton *key : keys())
         key->setEnabled(false);
 
-    Button2 = button(client, "Button2", {264, 312, 80, 22}, buttonFont(), QStringLiteral("New Question"));
-    OrvelButton1 = button(client, "OrvelButton1", {352, 312, 80, 22}, buttonFont(), QStringLiteral("Peek"));
+    Button2 =
+        button(client, "Button2", {264, 312, 80, 22}, buttonFont(), QStringLiteral("New Question"));
+    OrvelButton1 =
+        button(client, "OrvelButton1", {352, 312, 80, 22}, buttonFont(), QStringLiteral("Peek"));
     Reset1 = button(client, "Reset1", {496, 40, 50, 30}, buttonFont(), QStringLiteral("Reset"));
-    Button1 = button(client, "Button1", {448, 311, 80, 41}, arial(17, true), QStringLiteral("Check"));
+    Button1 =
+        button(client, "Button1", {448, 311, 80, 41}, arial(17, true), QStringLiteral("Check"));
     Button1->setEnabled(false);
-    GradBtn1 = button(client, "GradBtn1", {176, 312, 80, 22}, buttonFont(), QStringLiteral("Repeat"));
+    GradBtn1 =
+        button(client, "GradBtn1", {176, 312, 80, 22}, buttonFont(), QStringLiteral("Repeat"));
 
     Timer1 = oneShotTimer(this, "Timer1");
     Timer2 = oneShotTimer(this, "Timer2");
@@ -230,10 +238,10 @@ void TForm1::arrangeTabOrder()
 {
     // The creation order of the controls, which is also the order Tab walks through those that
     // take it.
-    const QList<QWidget *> order{Answer, NumTrials, Score, Edit1, accenti, Accente, Accentu,
-                                 Accenta, Accento, WordGroup, Tilden, AnswerBox, Level, NewAll,
-                                 OleContainer1, OleContainer2, They, Button2, OrvelButton1,
-                                 Reset1, Button1, GradBtn1};
+    const QList<QWidget *> order{
+        Answer,  NumTrials, Score,        Edit1,     accenti, Accente, Accentu,       Accenta,
+        Accento, WordGroup, Tilden,       AnswerBox, Level,   NewAll,  OleContainer1, OleContainer2,
+        They,    Button2,   OrvelButton1, Reset1,    Button1, GradBtn1};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -255,7 +263,8 @@ void TForm1::createMenus()
         "N100Words", "N200Words", "N300Words", "N400Words", "N500Words",
         "N600Words", "N700Words", "N800Words", "N900Words", "N1000Words"};
     static constexpr std::array<const char *, vocabulary::kGroupCount> kSubmenuStems{
-        "Nombres", "Verbos", "Pronombres", "Adjetivos", "Adverbios", "Preposicines", "Conjunctivos"};
+        "Nombres",   "Verbos",       "Pronombres",  "Adjetivos",
+        "Adverbios", "Preposicines", "Conjunctivos"};
     static constexpr std::array<const char *, vocabulary::kGroupCount> kSubmenuCaptions{
         "Nouns", "Verbs", "Pronouns", "Adjectives", "Adverbs", "Prepositions", "Conjunctions"};
     for (int level = 0; level < vocabulary::kLevelCount; ++level) {
@@ -290,10 +299,13 @@ void TForm1::createMenus()
     Nouns1 = radioItem(groups, groupGroup, "Nouns1", QStringLiteral("Nouns/Nombres"), true);
     Verbs1 = radioItem(groups, groupGroup, "Verbs1", QStringLiteral("Verbs/Verbos"));
     Pronouns1 = radioItem(groups, groupGroup, "Pronouns1", QStringLiteral("Pronouns/Pronombres"));
-    Adjectives1 = radioItem(groups, groupGroup, "Adjectives1", QStringLiteral("Adjectives/Adjetivos(Art.)"));
+    Adjectives1 =
+        radioItem(groups, groupGroup, "Adjectives1", QStringLiteral("Adjectives/Adjetivos(Art.)"));
     Adverbs1 = radioItem(groups, groupGroup, "Adverbs1", QStringLiteral("Adverbs/Adverbios"));
-    Prepositions1 = radioItem(groups, groupGroup, "Prepositions1", QStringLiteral("Prepositions/Preposiciónes"));
-    Conjunctions1 = radioItem(groups, groupGroup, "Conjunctions1", QStringLiteral("Conjuctions/Conjunctivos"));
+    Prepositions1 = radioItem(groups, groupGroup, "Prepositions1",
+                              QStringLiteral("Prepositions/Preposiciónes"));
+    Conjunctions1 =
+        radioItem(groups, groupGroup, "Conjunctions1", QStringLiteral("Conjuctions/Conjunctivos"));
     groupItems = {Nouns1, Verbs1, Pronouns1, Adjectives1, Adverbs1, Prepositions1, Conjunctions1};
     for (std::size_t g = 0; g < groupItems.size(); ++g) {
         const auto group = vocabulary::kGroups[g];
@@ -302,9 +314,12 @@ void TForm1::createMenus()
 
     SecondPerson1 = topMenu(bar, "SecondPerson1", QStringLiteral("Verb Forms?"));
     auto *verbForms = new QActionGroup(this);
-    Include1 = radioItem(SecondPerson1, verbForms, "Include1", QStringLiteral("All Verb Forms"), true);
-    Infinitives = radioItem(SecondPerson1, verbForms, "Infinitives", QStringLiteral("Infinitives and p.p."));
-    NoSecondPerson2 = radioItem(SecondPerson1, verbForms, "NoSecondPerson2", QStringLiteral("No Second Person"));
+    Include1 =
+        radioItem(SecondPerson1, verbForms, "Include1", QStringLiteral("All Verb Forms"), true);
+    Infinitives =
+        radioItem(SecondPerson1, verbForms, "Infinitives", QStringLiteral("Infinitives and p.p."));
+    NoSecondPerson2 =
+        radioItem(SecondPerson1, verbForms, "NoSecondPerson2", QStringLiteral("No Second Person"));
     connect(Include1, &QAction::triggered, this, &TForm1::Include1Click);
     connect(Infinitives, &QAction::triggered, this, &TForm1::InfinitivesClick);
     connect(NoSecondPerson2, &QAction::triggered, this, &TForm1::NoSecondPerson2Click);
@@ -318,15 +333,18 @@ void TForm1::createMenus()
 
     QMenu *allOrNew = topMenu(bar, "AllorNew", QStringLiteral("All Words/New Words"));
     auto *allOrNewGroup = new QActionGroup(this);
-    NewWords = radioItem(allOrNew, allOrNewGroup, "NewWords", QStringLiteral("New Words Only"), true);
+    NewWords =
+        radioItem(allOrNew, allOrNewGroup, "NewWords", QStringLiteral("New Words Only"), true);
     AllWords = radioItem(allOrNew, allOrNewGroup, "AllWords", QStringLiteral("All Words"));
     connect(NewWords, &QAction::triggered, this, &TForm1::NewWordsClick);
     connect(AllWords, &QAction::triggered, this, &TForm1::AllWordsClick);
 
     QMenu *translation = topMenu(bar, "Translation1", QStringLiteral("Translation?"));
     auto *directions = new QActionGroup(this);
-    EnglishtoSpanish1 = radioItem(translation, directions, "EnglishtoSpanish1", QStringLiteral("English to Spanish"), true);
-    SpanishtoEnglish1 = radioItem(translation, directions, "SpanishtoEnglish1", QStringLiteral("Spanish to English"));
+    EnglishtoSpanish1 = radioItem(translation, directions, "EnglishtoSpanish1",
+                                  QStringLiteral("English to Spanish"), true);
+    SpanishtoEnglish1 = radioItem(translation, directions, "SpanishtoEnglish1",
+                                  QStringLiteral("Spanish to English"));
     connect(EnglishtoSpanish1, &QAction::triggered, this, &TForm1::EnglishtoSpanish1Click);
     connect(SpanishtoEnglish1, &QAction::triggered, this, &TForm1::SpanishtoEnglish1Click);
 

@@ -68,7 +68,8 @@ void TForm1::showEvent(QShowEvent *event)
     if (!m_activated) {
         QTimer::singleShot(0, this, [this] {
             const QScreen *current = screen();
-            if (isMaximized() && current && frameGeometry().size() != current->availableGeometry().size())
+            if (isMaximized() && current &&
+                frameGeometry().size() != current->availableGeometry().size())
                 setGeometry(current->availableGeometry());
             if (!m_activated && !isActiveWindow())
                 activateWindow();
@@ -130,7 +131,8 @@ void TForm1::message(const std::string &text)
 bool TForm1::confirm(const std::string &text)
 {
     ++m_modalDepth;
-    const bool yes = m_services.askYesNo(QString::fromUtf8(quiz::kConfirmTitle), QString::fromStdString(text));
+    const bool yes =
+        m_services.askYesNo(QString::fromUtf8(quiz::kConfirmTitle), QString::fromStdString(text));
     --m_modalDepth;
     return yes;
 }

@@ -26,13 +26,15 @@ using vocabulary::kTableSlots;
 
 const vocabulary::WordEntry &TForm1::questionEntry(int index) const
 {
-    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.EnglishWords : tables.SpanishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.EnglishWords
+                                                                         : tables.SpanishWords;
     return table[static_cast<std::size_t>(index)];
 }
 
 const vocabulary::WordEntry &TForm1::answerEntry(int index) const
 {
-    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.SpanishWords : tables.EnglishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.SpanishWords
+                                                                         : tables.EnglishWords;
     return table[static_cast<std::size_t>(index)];
 }
 
@@ -51,7 +53,8 @@ void TForm1::AskQuestion()
             SlotOrder.append(slot);
     } while (SlotOrder.size() < 4);
     setAnswerItem(SlotOrder[0], CurrentIndex);
-    CurrentEnglish = std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
+    CurrentEnglish =
+        std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
     QuestionIndex = CurrentIndex;
     fillWrongChoices();
     Answer->setFocus();
@@ -82,15 +85,18 @@ void TForm1::PickNextEntry()
         CurrentPosText = QString::number(position);
 
         const std::string group = WordGroup->text().toStdString();
-        const int offsetNow = quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
-        CurrentIndex = std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
-                                  0, kTableSlots - 1);
+        const int offsetNow =
+            quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
+        CurrentIndex =
+            std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
+                       0, kTableSlots - 1);
 
         if (AskedList.size() == ListCount - 1) {
             AskedList.clear();
             ListExhausted = true;
         }
-        CurrentEnglish = std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
+        CurrentEnglish =
+            std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
         if (!quiz::skippedByVerbFilter(CurrentEnglish, verbForms) || skips >= skipLimit)
             return;
         AskedList.append(position);
@@ -134,7 +140,8 @@ void TForm1::fillWrongChoices()
         wrong = quiz::stepRuleIndexes(QuestionIndex, m_services.randomBelow(4) + 1);
     }
     for (std::size_t i = 0; i < wrong.size(); ++i)
-        setAnswerItem(SlotOrder[static_cast<qsizetype>(i) + 1], std::clamp(wrong[i], 0, kTableSlots - 1));
+        setAnswerItem(SlotOrder[static_cast<qsizetype>(i) + 1],
+                      std::clamp(wrong[i], 0, kTableSlots - 1));
 }
 
 void TForm1::setAnswerItem(int slot, int tableIndex)

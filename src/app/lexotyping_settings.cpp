@@ -48,7 +48,8 @@ void TForm1::reloadCurrentGroup()
 // The direction, read from its menu check marks at the moment of use.
 quiz::Direction TForm1::direction() const
 {
-    return SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish : quiz::Direction::EnglishToSpanish;
+    return SpanishtoEnglish1->isChecked() ? quiz::Direction::SpanishToEnglish
+                                          : quiz::Direction::EnglishToSpanish;
 }
 
 void TForm1::EnglishtoSpanish1Click()

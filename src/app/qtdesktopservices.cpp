@@ -4,10 +4,10 @@
 
 #include "quiz/messages.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
@@ -52,7 +52,8 @@ void QtDesktopServices::showMessage(const QString &text)
 
 bool QtDesktopServices::askYesNo(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, m_owner);
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+                    m_owner);
     return execCentred(box, m_owner) == QMessageBox::Yes;
 }
 

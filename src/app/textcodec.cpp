@@ -11,7 +11,8 @@ QString entryToQString(std::string_view cp1252)
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
     for (char byte : cp1252)
-        text.append(QChar(static_cast<char16_t>(vocabulary::decodeCp1252(static_cast<unsigned char>(byte)))));
+        text.append(QChar(
+            static_cast<char16_t>(vocabulary::decodeCp1252(static_cast<unsigned char>(byte)))));
     return text;
 }
 

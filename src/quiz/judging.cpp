@@ -5,7 +5,10 @@
 namespace quiz {
 namespace {
 
-bool blankAt(std::string_view text, std::size_t index) { return index < text.size() && text[index] == ' '; }
+bool blankAt(std::string_view text, std::size_t index)
+{
+    return index < text.size() && text[index] == ' ';
+}
 
 // English to Spanish: the answer must occur in the entry; a one-word entry must be matched whole;
 // otherwise the first occurrence must be followed by a blank, or the answer must be shorter than

@@ -8,13 +8,15 @@ namespace quiz {
 namespace {
 
 constexpr std::array<std::string_view, kKeyCount> kSpanishLetters{"á", "é", "í", "ñ", "ó", "ú", ""};
-constexpr std::array<std::string_view, kKeyCount> kEnglishSubjects{"to", "I", "you", "he_(she_it)", "we", "you(pl)", "they"};
+constexpr std::array<std::string_view, kKeyCount> kEnglishSubjects{
+    "to", "I", "you", "he_(she_it)", "we", "you(pl)", "they"};
 
 } // namespace
 
 std::string_view keyCaption(int key, Direction direction)
 {
-    const auto &captions = direction == Direction::SpanishToEnglish ? kEnglishSubjects : kSpanishLetters;
+    const auto &captions =
+        direction == Direction::SpanishToEnglish ? kEnglishSubjects : kSpanishLetters;
     return captions.at(static_cast<std::size_t>(key));
 }
 

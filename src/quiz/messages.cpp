@@ -58,8 +58,7 @@ std::optional<Fallback> fallbackFor(Group group, int level)
         message.append(vocabulary::levelText(next)).append(" level?");
         return Fallback{message, next, Group::Nouns};
     }
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -16,7 +16,7 @@ inline constexpr std::string_view kApplicationTitle = "Lexo/Spanish";
 inline constexpr std::string_view kConfirmTitle = "Confirm";
 inline constexpr std::string_view kWebAddress = "https://vocarra.example.org";
 
-// "Those are the last Nouns in New Words Only in 100 Words. Click YES and ..." 
+// "Those are the last Nouns in New Words Only in 100 Words. Click YES and ..."
 std::string endOfListQuestion(std::string_view groupText, std::string_view newAllText,
                               std::string_view levelText);
 

@@ -49,7 +49,8 @@ std::array<std::string, 6> presentPersons(std::string_view toVerb)
     std::array<std::string, 6> persons;
     for (std::size_t i = 0; i < persons.size(); ++i) {
         const bool third = kPersonSubjects[i] == "he_(she_it) ";
-        persons[i] = std::string(kPersonSubjects[i]) + (third ? thirdPersonSingular(verb) : std::string(verb));
+        persons[i] = std::string(kPersonSubjects[i]) +
+                     (third ? thirdPersonSingular(verb) : std::string(verb));
     }
     return persons;
 }

@@ -21,8 +21,8 @@ struct WordPair {
 };
 
 // The English subjects of the six person entries of a verb set, in order, each with its blank.
-inline constexpr std::array<std::string_view, 6> kPersonSubjects{
-    "I ", "you ", "he_(she_it) ", "we ", "you(pl) ", "they "};
+inline constexpr std::array<std::string_view, 6> kPersonSubjects{"I ",  "you ",     "he_(she_it) ",
+                                                                 "we ", "you(pl) ", "they "};
 
 // The present tense of the third person singular: "has" for "have", "es" after s, x, z, ch, sh
 // and o, "ies" for a consonant followed by y, otherwise "s".

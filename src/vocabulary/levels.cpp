@@ -9,13 +9,13 @@ namespace {
 
 // Words new at each level, "100 Words" to "1000 Words", in group order.
 constexpr std::array<std::array<int, kLevelCount>, kGroupCount> kBlockSizes{{
-    {11, 35, 53, 55, 59, 69, 72, 58, 73, 78},            // Nouns
-    {154, 243, 250, 205, 260, 255, 278, 317, 343, 283},  // Verbs
-    {21, 3, 1, 0, 0, 0, 0, 1, 1, 0},                     // Pronouns
-    {18, 44, 3, 27, 25, 15, 19, 18, 24, 15},             // Adjectives
-    {18, 17, 8, 11, 3, 3, 5, 4, 3, 3},                   // Adverbs
-    {10, 3, 1, 5, 1, 0, 0, 0, 0, 0},                     // Prepositions
-    {8, 0, 2, 2, 0, 0, 1, 0, 0, 1},                      // Conjunctions
+    {11, 35, 53, 55, 59, 69, 72, 58, 73, 78},           // Nouns
+    {154, 243, 250, 205, 260, 255, 278, 317, 343, 283}, // Verbs
+    {21, 3, 1, 0, 0, 0, 0, 1, 1, 0},                    // Pronouns
+    {18, 44, 3, 27, 25, 15, 19, 18, 24, 15},            // Adjectives
+    {18, 17, 8, 11, 3, 3, 5, 4, 3, 3},                  // Adverbs
+    {10, 3, 1, 5, 1, 0, 0, 0, 0, 0},                    // Prepositions
+    {8, 0, 2, 2, 0, 0, 1, 0, 0, 1},                     // Conjunctions
 }};
 
 constexpr std::array<std::string_view, kGroupCount> kGroupBoxTexts{
@@ -32,7 +32,10 @@ const std::array<int, kLevelCount> &sizesOf(Group group)
 
 } // namespace
 
-std::string_view groupBoxText(Group group) { return kGroupBoxTexts[static_cast<std::size_t>(group)]; }
+std::string_view groupBoxText(Group group)
+{
+    return kGroupBoxTexts[static_cast<std::size_t>(group)];
+}
 
 std::optional<Group> groupFromBoxText(std::string_view text)
 {

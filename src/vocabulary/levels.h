@@ -16,8 +16,8 @@ enum class Group { Nouns, Verbs, Pronouns, Adjectives, Adverbs, Prepositions, Co
 inline constexpr int kGroupCount = 7;
 inline constexpr int kLevelCount = 10;
 inline constexpr std::array<Group, kGroupCount> kGroups{
-    Group::Nouns,     Group::Verbs,        Group::Pronouns,    Group::Adjectives,
-    Group::Adverbs,   Group::Prepositions, Group::Conjunctions};
+    Group::Nouns,   Group::Verbs,        Group::Pronouns,    Group::Adjectives,
+    Group::Adverbs, Group::Prepositions, Group::Conjunctions};
 
 // The text the group box shows for a group: "Nouns", "Verbs", ...
 std::string_view groupBoxText(Group group);

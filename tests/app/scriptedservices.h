@@ -19,13 +19,13 @@
 class ScriptedServices final : public DesktopServices
 {
 public:
-    QStringList messages;          // texts of the plain boxes, in order
-    QStringList questionTitles;    // titles of the Yes/No boxes
-    QStringList questions;         // texts of the Yes/No boxes
-    QList<bool> answers;           // what the next Yes/No boxes answer; No when empty
+    QStringList messages;       // texts of the plain boxes, in order
+    QStringList questionTitles; // titles of the Yes/No boxes
+    QStringList questions;      // texts of the Yes/No boxes
+    QList<bool> answers;        // what the next Yes/No boxes answer; No when empty
     QList<Sound> sounds;
     QStringList openedDocuments;
-    QList<int> randoms;            // the next random draws, taken modulo n
+    QList<int> randoms; // the next random draws, taken modulo n
     int reseeds = 0;
     int quits = 0;
     // Runs while a box is up, as a timer tick let through by the box would.
@@ -51,7 +51,10 @@ public:
     }
     void reseed() override { ++reseeds; }
     // Scripted draws first; after them a counter, so that a draw loop always meets every value.
-    int randomBelow(int n) override { return (randoms.isEmpty() ? m_counter++ : randoms.takeFirst()) % n; }
+    int randomBelow(int n) override
+    {
+        return (randoms.isEmpty() ? m_counter++ : randoms.takeFirst()) % n;
+    }
     void quitApplication() override { ++quits; }
 
 private:

@@ -191,8 +191,8 @@ private slots:
             << true << u"<p>tengo</p><p>he</p>"_s << QString() << u"tengo he"_s;
         QTest::newRow("text line breaks become blanks")
             << true << QString() << u"tengo\nhe\r\u2028x"_s << u"tengo he  x"_s;
-        QTest::newRow("read-only box takes nothing") << false << QString() << u"palabra"_s
-                                                     << QString();
+        QTest::newRow("read-only box takes nothing")
+            << false << QString() << u"palabra"_s << QString();
     }
 
     void paste_keepsOnlyPlainTextOnOneLine()
@@ -384,8 +384,8 @@ private slots:
         QTest::newRow("letter at the end, not at the caret")
             << false << u"ni"_s << QList<int>{3} << u"niñ"_s;
         QTest::newRow("same key twice") << false << QString() << QList<int>{0, 0} << u"áá"_s;
-        QTest::newRow("six letters") << false << QString() << QList<int>{0, 1, 2, 3, 4, 5}
-                                     << u"áéíñóú"_s;
+        QTest::newRow("six letters")
+            << false << QString() << QList<int>{0, 1, 2, 3, 4, 5} << u"áéíñóú"_s;
         QTest::newRow("key 7 types nothing to Spanish")
             << false << u"ab"_s << QList<int>{6} << u"ab"_s;
         QTest::newRow("pronoun with its blank") << true << QString() << QList<int>{1} << u"I "_s;
@@ -432,8 +432,8 @@ private slots:
         QTest::addColumn<bool>("yes");
         QTest::addColumn<QString>("level");
         QTest::addColumn<QString>("group");
-        QTest::newRow("successive, No repeats") << false << false << u"100 Words"_s
-                                                << u"Conjunctions"_s;
+        QTest::newRow("successive, No repeats")
+            << false << false << u"100 Words"_s << u"Conjunctions"_s;
         QTest::newRow("successive, Yes moves on") << false << true << u"200 Words"_s << u"Nouns"_s;
         QTest::newRow("random, No repeats") << true << false << u"100 Words"_s << u"Conjunctions"_s;
         QTest::newRow("random, Yes moves on") << true << true << u"200 Words"_s << u"Nouns"_s;

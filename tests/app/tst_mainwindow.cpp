@@ -47,7 +47,8 @@ void TestMainWindow::controls_matchTheirDesign_data()
 
     auto row = [](const char *name, QRect geometry, int pixels, const QString &text, bool enabled,
                   const QString &accessible) {
-        QTest::newRow(name) << QString::fromLatin1(name) << geometry << pixels << text << enabled << accessible;
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << pixels << text << enabled
+                            << accessible;
     };
     row("Label1", {328, 48, 46, 18}, 16, QStringLiteral("Score:"), true, QString());
     row("Label2", {168, 48, 42, 18}, 16, QStringLiteral("Trials:"), true, QString());
@@ -55,8 +56,8 @@ void TestMainWindow::controls_matchTheirDesign_data()
     row("NumTrials", {213, 40, 110, 30}, 19, QString(), true, QStringLiteral("Trials"));
     row("Score", {376, 40, 110, 30}, 19, QString(), true, QStringLiteral("Score"));
     row("Edit1", {8, 80, 225, 105}, 19,
-        QStringLiteral("Select level (total number \nof \nwords) \nand word group from \nmenu."), false,
-        QStringLiteral("Question"));
+        QStringLiteral("Select level (total number \nof \nwords) \nand word group from \nmenu."),
+        false, QStringLiteral("Question"));
     row("Accenta", {8, 272, 64, 32}, 13, QStringLiteral("á"), false, QStringLiteral("á"));
     row("Accente", {73, 272, 64, 32}, 13, QStringLiteral("é"), false, QStringLiteral("é"));
     row("accenti", {139, 272, 64, 32}, 13, QStringLiteral("í"), false, QStringLiteral("í"));
@@ -66,13 +67,18 @@ void TestMainWindow::controls_matchTheirDesign_data()
     row("They", {408, 272, 64, 32}, 13, QString(), false, QStringLiteral("Unused key"));
     row("Level", {0, 0, 175, 30}, 19, QString(), true, QStringLiteral("Level"));
     row("WordGroup", {184, 0, 175, 30}, 19, QString(), true, QStringLiteral("Word group"));
-    row("NewAll", {368, 0, 175, 30}, 19, QStringLiteral("New Words Only"), true, QStringLiteral("New or all words"));
-    row("AnswerBox", {240, 72, 305, 113}, 16, QStringLiteral("Answer?"), true, QStringLiteral("Answer?"));
-    row("Button2", {264, 312, 80, 22}, 11, QStringLiteral("New Question"), true, QStringLiteral("New Question"));
-    row("OrvelButton1", {352, 312, 80, 22}, 11, QStringLiteral("Peek"), true, QStringLiteral("Peek"));
+    row("NewAll", {368, 0, 175, 30}, 19, QStringLiteral("New Words Only"), true,
+        QStringLiteral("New or all words"));
+    row("AnswerBox", {240, 72, 305, 113}, 16, QStringLiteral("Answer?"), true,
+        QStringLiteral("Answer?"));
+    row("Button2", {264, 312, 80, 22}, 11, QStringLiteral("New Question"), true,
+        QStringLiteral("New Question"));
+    row("OrvelButton1", {352, 312, 80, 22}, 11, QStringLiteral("Peek"), true,
+        QStringLiteral("Peek"));
     row("Reset1", {496, 40, 50, 30}, 11, QStringLiteral("Reset"), true, QStringLiteral("Reset"));
     row("Button1", {448, 311, 80, 41}, 17, QStringLiteral("Check"), false, QStringLiteral("Check"));
-    row("GradBtn1", {176, 312, 80, 22}, 11, QStringLiteral("Repeat"), true, QStringLiteral("Repeat"));
+    row("GradBtn1", {176, 312, 80, 22}, 11, QStringLiteral("Repeat"), true,
+        QStringLiteral("Repeat"));
 }
 
 // A freshly created window, before its first activation: the design state of every control.
@@ -119,8 +125,8 @@ void TestMainWindow::startUp_opensOnTheFirstNounWithTheStartSettings()
     QCOMPARE(quiz->answerItem(quiz->SlotOrder[0])->text(), QStringLiteral("palabra"));
     QCOMPARE(quiz->ListCount, 11);
 
-    for (QAction *item : {quiz->levelItems[0], quiz->Nouns1, quiz->Include1, quiz->Sequence, quiz->NewWords,
-                          quiz->EnglishtoSpanish1, quiz->MultChoice})
+    for (QAction *item : {quiz->levelItems[0], quiz->Nouns1, quiz->Include1, quiz->Sequence,
+                          quiz->NewWords, quiz->EnglishtoSpanish1, quiz->MultChoice})
         QVERIFY2(item->isChecked(), qPrintable(item->objectName()));
     QCOMPARE(quiz->SecondPerson1->title(), QStringLiteral("Verb Forms?"));
     QVERIFY(!quiz->Button1->isEnabled());
@@ -152,8 +158,9 @@ void TestMainWindow::menuBar_hasTheNineMenusAndTheirItems()
     QStringList captions;
     for (QAction *menu : form.menuBar()->actions())
         captions << menu->text();
-    QCOMPARE(captions, (QStringList{"Exit", "Levels", "Word Groups", "Verb Forms?", "Question Order",
-                                    "All Words/New Words", "Translation?", "Mult Choice/Type Answer", "Help"}));
+    QCOMPARE(captions, (QStringList{"Exit", "Levels", "Word Groups", "Verb Forms?",
+                                    "Question Order", "All Words/New Words", "Translation?",
+                                    "Mult Choice/Type Answer", "Help"}));
 
     auto itemsOf = [&form](const char *menuName) {
         QStringList texts;
@@ -161,10 +168,13 @@ void TestMainWindow::menuBar_hasTheNineMenusAndTheirItems()
             texts << item->text();
         return texts;
     };
-    QCOMPARE(itemsOf("WordGroups1"),
-             (QStringList{"Nouns/Nombres", "Verbs/Verbos", "Pronouns/Pronombres", "Adjectives/Adjetivos(Art.)",
-                          "Adverbs/Adverbios", QStringLiteral("Prepositions/Preposiciónes"), "Conjuctions/Conjunctivos"}));
-    QCOMPARE(itemsOf("SecondPerson1"), (QStringList{"All Verb Forms", "Infinitives and p.p.", "No Second Person"}));
+    QCOMPARE(
+        itemsOf("WordGroups1"),
+        (QStringList{"Nouns/Nombres", "Verbs/Verbos", "Pronouns/Pronombres",
+                     "Adjectives/Adjetivos(Art.)", "Adverbs/Adverbios",
+                     QStringLiteral("Prepositions/Preposiciónes"), "Conjuctions/Conjunctivos"}));
+    QCOMPARE(itemsOf("SecondPerson1"),
+             (QStringList{"All Verb Forms", "Infinitives and p.p.", "No Second Person"}));
     QCOMPARE(itemsOf("Order"), (QStringList{"Successive", "Random"}));
     QCOMPARE(itemsOf("AllorNew"), (QStringList{"New Words Only", "All Words"}));
     QCOMPARE(itemsOf("Translation1"), (QStringList{"English to Spanish", "Spanish to English"}));
@@ -193,7 +203,8 @@ void TestMainWindow::levelSubmenus_listTheSevenGroups()
         for (QAction *item : submenu->actions())
             captions << item->text();
         const QString verbs = level == 7 ? QStringLiteral("Verbos") : QStringLiteral("Verbs");
-        QCOMPARE(captions, (QStringList{"Nouns", verbs, "Pronouns", "Adjectives", "Adverbs", "Prepositions", "Conjunctions"}));
+        QCOMPARE(captions, (QStringList{"Nouns", verbs, "Pronouns", "Adjectives", "Adverbs",
+                                        "Prepositions", "Conjunctions"}));
     }
     QVERIFY(form.findChild<QAction *>(QStringLiteral("verbos1")));
     QVERIFY(form.findChild<QAction *>(QStringLiteral("VErbos7")));
@@ -233,8 +244,10 @@ void TestMainWindow::exit_saysFarewellOnceEitherWay()
     // Leaving through the menu ends the loop, which closes the window too: still one farewell.
     quiz->close();
     QCOMPARE(quiz.services.messages.size(), 1);
-    QVERIFY(quiz.services.messages.first().startsWith(QStringLiteral("Espero que usted quiera este programa. Vaya por favor a ")));
-    QVERIFY(quiz.services.messages.first().endsWith(QStringLiteral(" para un programa con palabras inglesas habladas.")));
+    QVERIFY(quiz.services.messages.first().startsWith(
+        QStringLiteral("Espero que usted quiera este programa. Vaya por favor a ")));
+    QVERIFY(quiz.services.messages.first().endsWith(
+        QStringLiteral(" para un programa con palabras inglesas habladas.")));
     QVERIFY(quiz.services.quits >= 1);
     QVERIFY(quiz.services.questions.isEmpty()); // never asks for confirmation
 }
@@ -255,9 +268,11 @@ void TestMainWindow::help_opensTheDocumentWhereItExists()
     QVERIFY(document.open(QIODevice::WriteOnly));
     document.close();
     ScriptedServices services;
-    QVERIFY(OpenWithShell(services, QStringLiteral("LexoSpan Help.pdf"), QStringLiteral(" "), folder.path(), 5) > 32);
+    QVERIFY(OpenWithShell(services, QStringLiteral("LexoSpan Help.pdf"), QStringLiteral(" "),
+                          folder.path(), 5) > 32);
     QCOMPARE(services.openedDocuments, QStringList{document.fileName()});
-    QCOMPARE(OpenWithShell(services, QStringLiteral("missing.pdf"), QString(), folder.path(), 5), 2);
+    QCOMPARE(OpenWithShell(services, QStringLiteral("missing.pdf"), QString(), folder.path(), 5),
+             2);
     QCOMPARE(shellText(QString(100, u'x')).size(), 79);
 }
 

@@ -121,9 +121,10 @@ void TestQuestionCycle::loads_setTheListByLevelAndNewAll()
     QFETCH(int, level);
     QFETCH(bool, allWords);
     StartedQuiz quiz;
-    static constexpr std::array loaders{&TForm1::Nouns1Click, &TForm1::Verbs1Click, &TForm1::Pronouns1Click,
-                                        &TForm1::Adjectives1Click, &TForm1::Adverbs1Click,
-                                        &TForm1::Prepositions1Click, &TForm1::Conjunctions1Click};
+    static constexpr std::array loaders{&TForm1::Nouns1Click,       &TForm1::Verbs1Click,
+                                        &TForm1::Pronouns1Click,    &TForm1::Adjectives1Click,
+                                        &TForm1::Adverbs1Click,     &TForm1::Prepositions1Click,
+                                        &TForm1::Conjunctions1Click};
     load(*quiz, level, allWords, loaders[static_cast<std::size_t>(group)]);
     QCOMPARE(quiz->ListCount, listCount);
     QCOMPARE(quiz->CurrentIndex, firstIndex);
@@ -156,16 +157,23 @@ void TestQuestionCycle::fallbacks_handOverToTheNextGroup_data()
     QTest::addColumn<int>("firstIndex");
 
     const QString prepositions = QStringLiteral("There are no new prepositions at this level");
-    QTest::newRow("prepositions at 700") << 5 << 6 << QStringList{prepositions} << "Conjunctions" << "700 Words" << 1 << 12;
-    QTest::newRow("pronouns at 1000") << 2 << 9 << QStringList{"There are no new pronouns at this level"}
-                                      << "Adjectives" << "1000 Words" << 15 << 193;
+    QTest::newRow("prepositions at 700") << 5 << 6 << QStringList{prepositions} << "Conjunctions"
+                                         << "700 Words" << 1 << 12;
+    QTest::newRow("pronouns at 1000")
+        << 2 << 9 << QStringList{"There are no new pronouns at this level"} << "Adjectives"
+        << "1000 Words" << 15 << 193;
     QTest::newRow("conjunctions at 200")
-        << 6 << 1 << QStringList{"There are no new conjunctions at the 200 Words level. Continue at the 300 Words level?"}
-        << "Nouns" << "300 Words" << 53 << 46;
+        << 6 << 1
+        << QStringList{"There are no new conjunctions at the 200 Words level. Continue at the 300 "
+                       "Words level?"}
+        << "Nouns"
+        << "300 Words" << 53 << 46;
     QTest::newRow("prepositions at 600, twice")
         << 5 << 5
-        << QStringList{prepositions, "There are no new conjunctions at the 600 Words level. Continue at the 700 Words level?"}
-        << "Nouns" << "700 Words" << 72 << 282;
+        << QStringList{prepositions, "There are no new conjunctions at the 600 Words level. "
+                                     "Continue at the 700 Words level?"}
+        << "Nouns"
+        << "700 Words" << 72 << 282;
 }
 
 void TestQuestionCycle::fallbacks_handOverToTheNextGroup()
@@ -178,16 +186,18 @@ void TestQuestionCycle::fallbacks_handOverToTheNextGroup()
     QFETCH(QString, groupText);
     QFETCH(int, firstIndex);
     StartedQuiz quiz;
-    load(*quiz, level, false, group == 5 ? &TForm1::Prepositions1Click
-                              : group == 2 ? &TForm1::Pronouns1Click : &TForm1::Conjunctions1Click);
+    load(*quiz, level, false,
+         group == 5   ? &TForm1::Prepositions1Click
+         : group == 2 ? &TForm1::Pronouns1Click
+                      : &TForm1::Conjunctions1Click);
     QCOMPARE(quiz.services.messages, messages);
     QCOMPARE(quiz->WordGroup->text(), groupText);
     QCOMPARE(quiz->Level->text(), levelText);
     QCOMPARE(quiz->ListCount, listCount);
     // The group that took over owns the tables; a second question from the first loader is the
     // taking-over group's next word.
-    QVERIFY(quiz->CurrentIndex == firstIndex || quiz->CurrentIndex == firstIndex + 1
-            || (quiz->ListCount == 1 && quiz->CurrentIndex == firstIndex));
+    QVERIFY(quiz->CurrentIndex == firstIndex || quiz->CurrentIndex == firstIndex + 1 ||
+            (quiz->ListCount == 1 && quiz->CurrentIndex == firstIndex));
     const auto taker = vocabulary::groupFromBoxText(groupText.toStdString());
     QVERIFY(taker);
     QCOMPARE(english(*quiz, 0), QString::fromStdString(std::string(
@@ -249,7 +259,8 @@ void TestQuestionCycle::stepRule_takesNeighboursAroundIndexTwelve()
     quiz.services.randoms = {0, 1};
     quiz->Button2Click();
     QCOMPARE(quiz->QuestionIndex, 12);
-    QStringList expected{spanish(*quiz, 12), spanish(*quiz, 14), spanish(*quiz, 16), spanish(*quiz, 18)};
+    QStringList expected{spanish(*quiz, 12), spanish(*quiz, 14), spanish(*quiz, 16),
+                         spanish(*quiz, 18)};
     QStringList shown;
     for (int slot : quiz->SlotOrder)
         shown << quiz->answerItem(slot)->text();
@@ -261,7 +272,8 @@ void TestQuestionCycle::stepRule_takesNeighboursAroundIndexTwelve()
     shown.clear();
     for (int slot : quiz->SlotOrder)
         shown << quiz->answerItem(slot)->text();
-    QCOMPARE(shown, (QStringList{spanish(*quiz, 13), spanish(*quiz, 11), spanish(*quiz, 9), spanish(*quiz, 7)}));
+    QCOMPARE(shown, (QStringList{spanish(*quiz, 13), spanish(*quiz, 11), spanish(*quiz, 9),
+                                 spanish(*quiz, 7)}));
 }
 
 void TestQuestionCycle::verbRule_takesTheNearestEntriesOfTheSamePerson()
@@ -305,11 +317,15 @@ void TestQuestionCycle::endOfList_movesOnOrRepeats_data()
     QTest::addColumn<QString>("groupText");
     QTest::addColumn<QString>("levelText");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("yes after conjunctions at 400") << 3 << true << "Nouns" << "500 Words" << QStringList();
-    QTest::newRow("no repeats the conjunctions") << 3 << false << "Conjunctions" << "400 Words" << QStringList();
+    QTest::newRow("yes after conjunctions at 400") << 3 << true << "Nouns"
+                                                   << "500 Words" << QStringList();
+    QTest::newRow("no repeats the conjunctions") << 3 << false << "Conjunctions"
+                                                 << "400 Words" << QStringList();
     QTest::newRow("yes at 1000 congratulates")
-        << 9 << true << "Nouns" << "1000 Words"
-        << QStringList{"Congratulations! That was the last of Vocarra. Repeat this level automatically; or select "
+        << 9 << true << "Nouns"
+        << "1000 Words"
+        << QStringList{"Congratulations! That was the last of Vocarra. Repeat this level "
+                       "automatically; or select "
                        "another level and group."};
 }
 
@@ -328,8 +344,10 @@ void TestQuestionCycle::endOfList_movesOnOrRepeats()
         answerRightAndTick(*quiz);
     QCOMPARE(quiz.services.questions.size(), 1);
     QCOMPARE(quiz.services.questions.first(),
-             QStringLiteral("Those are the last Conjunctions in New Words Only in %1. Click YES and practice the next "
-                            "word group? Click NO and repeat.").arg(QString::fromUtf8(vocabulary::levelText(level))));
+             QStringLiteral("Those are the last Conjunctions in New Words Only in %1. Click YES "
+                            "and practice the next "
+                            "word group? Click NO and repeat.")
+                 .arg(QString::fromUtf8(vocabulary::levelText(level))));
     QCOMPARE(quiz->WordGroup->text(), groupText);
     QCOMPARE(quiz->Level->text(), levelText);
     QCOMPARE(quiz.services.messages, messages);
@@ -339,7 +357,7 @@ void TestQuestionCycle::endOfList_movesOnOrRepeats()
 
 void TestQuestionCycle::successiveOrder_startsAgainPastTheEndOfTheList()
 {
-    StartedQuiz quiz; // nouns at 100: 11 words
+    StartedQuiz quiz;                                        // nouns at 100: 11 words
     quiz->answerItem((quiz->SlotOrder[0] + 1) % 4)->click(); // one wrong answer keeps the pass open
     for (int i = 0; i < 11; ++i)
         quiz->Button2Click();
@@ -392,12 +410,14 @@ void TestQuestionCycle::verbForms_filterTheRealVerbs()
     if (random)
         quiz->Random1->trigger();
     (infinitives ? quiz->Infinitives : quiz->NoSecondPerson2)->trigger();
-    QCOMPARE(quiz->SecondPerson1->title(), infinitives ? QStringLiteral("Infinitives and p.p.") : QStringLiteral("No Second Person"));
+    QCOMPARE(quiz->SecondPerson1->title(), infinitives ? QStringLiteral("Infinitives and p.p.")
+                                                       : QStringLiteral("No Second Person"));
     load(*quiz, 2, false, &TForm1::Verbs1Click);
     for (int pick = 0; pick < 60; ++pick) {
         const QString asked = english(*quiz, quiz->CurrentIndex);
         if (infinitives)
-            QVERIFY2(asked.startsWith(QStringLiteral("to ")) || !asked.contains(u' '), qPrintable(asked));
+            QVERIFY2(asked.startsWith(QStringLiteral("to ")) || !asked.contains(u' '),
+                     qPrintable(asked));
         else
             QVERIFY2(!asked.startsWith(QStringLiteral("you")), qPrintable(asked));
         quiz->Button2Click();

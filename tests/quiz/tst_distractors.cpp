@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testbytes.h"
 #include "quiz/distractors.h"
+#include "testbytes.h"
 
 #include "vocabulary/groupwords.h"
 

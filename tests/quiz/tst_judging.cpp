@@ -74,9 +74,22 @@ void TestJudging::typedAnswer_isJudgedByTheDirectionsRule_data()
     row("one-word entry, trailing blank", "si ", "si", toSpanish, false, false);
     row("one-word entry, longer answer", "palabras", "palabra", toSpanish, false, false);
 
-    row("accent typed", "d\xED" "a", "d\xED" "a", toSpanish, false, true);
-    row("missing accent", "dia", "d\xED" "a", toSpanish, false, false);
-    row("accent as UTF-8 bytes", "d\xC3\xAD" "a", "d\xED" "a", toSpanish, false, false);
+    row("accent typed",
+        "d\xED"
+        "a",
+        "d\xED"
+        "a",
+        toSpanish, false, true);
+    row("missing accent", "dia",
+        "d\xED"
+        "a",
+        toSpanish, false, false);
+    row("accent as UTF-8 bytes",
+        "d\xC3\xAD"
+        "a",
+        "d\xED"
+        "a",
+        toSpanish, false, false);
 
     // The comma is part of the first translation as stored, so the first form counts only with it.
     const QByteArray eres("eres, est\xE1s");

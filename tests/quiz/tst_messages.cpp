@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "testbytes.h"
 #include "quiz/messages.h"
+#include "testbytes.h"
 
 #include <QTest>
 
@@ -82,9 +82,9 @@ void TestMessages::fallback_movesToTheNextGroup()
 
 void TestMessages::nextGroupAndLevel_stopAfterTheLast()
 {
-    const std::array<Group, 7> menuOrder{Group::Nouns,        Group::Verbs,  Group::Pronouns,
-                                         Group::Adjectives,   Group::Adverbs,
-                                         Group::Prepositions, Group::Conjunctions};
+    const std::array<Group, 7> menuOrder{Group::Nouns,       Group::Verbs,   Group::Pronouns,
+                                         Group::Adjectives,  Group::Adverbs, Group::Prepositions,
+                                         Group::Conjunctions};
     for (std::size_t i = 0; i + 1 < menuOrder.size(); ++i)
         QVERIFY(nextGroup(menuOrder[i]) == std::optional<Group>(menuOrder[i + 1]));
     QVERIFY(!nextGroup(Group::Conjunctions));

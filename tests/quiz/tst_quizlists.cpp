@@ -31,8 +31,8 @@ void TestQuizLists::groupLoad_setsOffsetAndCount_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<int>("count");
 
-    const auto row = [](const char *name, const char *group, const char *level,
-                        const char *newAll, int offset, Kind kind, int count) {
+    const auto row = [](const char *name, const char *group, const char *level, const char *newAll,
+                        int offset, Kind kind, int count) {
         QTest::newRow(name) << QByteArray(group) << QByteArray(level) << QByteArray(newAll)
                             << offset << kind << count;
     };

@@ -17,15 +17,18 @@ namespace {
 // "RIFF" + size + "WAVE", then "fmt " (8 + 16 bytes), "fact" (8 + 4) and the "data" header (8).
 constexpr qsizetype DataOffset = 56;
 
-quint16 le16(const QByteArray &bytes, qsizetype offset) {
+quint16 le16(const QByteArray &bytes, qsizetype offset)
+{
     return qFromLittleEndian<quint16>(bytes.constData() + offset);
 }
 
-quint32 le32(const QByteArray &bytes, qsizetype offset) {
+quint32 le32(const QByteArray &bytes, qsizetype offset)
+{
     return qFromLittleEndian<quint32>(bytes.constData() + offset);
 }
 
-QByteArray readClip(const QString &path) {
+QByteArray readClip(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -34,7 +37,8 @@ QByteArray readClip(const QString &path) {
 
 // Samples as fractions of full scale, 0 being silence: 8-bit PCM is unsigned around 128, 16-bit
 // PCM is signed.
-QList<double> samplesOf(const QByteArray &bytes, int bitsPerSample) {
+QList<double> samplesOf(const QByteArray &bytes, int bitsPerSample)
+{
     QList<double> samples;
     if (bitsPerSample == 8) {
         for (qsizetype i = DataOffset; i < bytes.size(); ++i)
@@ -46,7 +50,8 @@ QList<double> samplesOf(const QByteArray &bytes, int bitsPerSample) {
     return samples;
 }
 
-double peakOf(const QList<double> &samples) {
+double peakOf(const QList<double> &samples)
+{
     double peak = 0.0;
     for (double s : samples)
         peak = std::max(peak, std::abs(s));
@@ -55,7 +60,8 @@ double peakOf(const QList<double> &samples) {
 
 } // namespace
 
-class TestSounds : public QObject {
+class TestSounds : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -68,7 +74,8 @@ private:
     static void addClipRows();
 };
 
-void TestSounds::addClipRows() {
+void TestSounds::addClipRows()
+{
     QTest::addColumn<QString>("path");
     QTest::addColumn<quint32>("sampleRate");
     QTest::addColumn<quint32>("byteRate");
@@ -83,7 +90,8 @@ void TestSounds::addClipRows() {
                                          << quint16(1) << quint16(8) << 2152u << 2152u;
 }
 
-void TestSounds::header_describesMonoPcmClip() {
+void TestSounds::header_describesMonoPcmClip()
+{
     QFETCH(QString, path);
     QFETCH(quint32, sampleRate);
     QFETCH(quint32, byteRate);
@@ -118,7 +126,8 @@ void TestSounds::header_describesMonoPcmClip() {
     QCOMPARE(bytes.size(), DataOffset + qsizetype(dataSize));
 }
 
-void TestSounds::samples_audibleWithoutClicks() {
+void TestSounds::samples_audibleWithoutClicks()
+{
     QFETCH(QString, path);
     QFETCH(quint32, sampleRate);
     QFETCH(quint16, bitsPerSample);

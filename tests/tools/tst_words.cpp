@@ -15,10 +15,7 @@
 
 namespace {
 
-QByteArray bytes(std::string_view text)
-{
-    return {text.data(), qsizetype(text.size())};
-}
+QByteArray bytes(std::string_view text) { return {text.data(), qsizetype(text.size())}; }
 
 // The lines of a TSV text, without the empty piece after its final "\n".
 QList<QByteArray> linesOf(const QByteArray &tsv)
@@ -48,7 +45,8 @@ RunResult runTool(const QStringList &arguments)
 
 } // namespace
 
-class TestWords : public QObject {
+class TestWords : public QObject
+{
     Q_OBJECT
 
 private slots:

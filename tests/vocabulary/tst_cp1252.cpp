@@ -71,15 +71,21 @@ void TestCp1252::utf8Text_convertsToCp1252_data()
     QTest::addColumn<QByteArray>("cp1252");
     QTest::addColumn<bool>("lossless");
 
-    QTest::newRow("every Spanish letter")
-        << QByteArray("día áéíóúñ") << QByteArray("d\xED" "a \xE1\xE9\xED\xF3\xFA\xF1") << true;
-    QTest::newRow("euro and quotes")
-        << QByteArray("“5 €”") << QByteArray("\x93" "5 \x80\x94") << true;
+    QTest::newRow("every Spanish letter") << QByteArray("día áéíóúñ")
+                                          << QByteArray("d\xED"
+                                                        "a \xE1\xE9\xED\xF3\xFA\xF1")
+                                          << true;
+    QTest::newRow("euro and quotes") << QByteArray("“5 €”")
+                                     << QByteArray("\x93"
+                                                   "5 \x80\x94")
+                                     << true;
     QTest::newRow("empty") << QByteArray() << QByteArray() << true;
     QTest::newRow("emoji between letters") << QByteArray("a😀b") << QByteArray("a?b") << false;
     QTest::newRow("Greek") << QByteArray("αβ") << QByteArray("??") << false;
     QTest::newRow("cut-off sequence") << QByteArray("a\xC3") << QByteArray("a?") << false;
-    QTest::newRow("stray continuation byte") << QByteArray("\xA1" "b") << QByteArray("?b") << false;
+    QTest::newRow("stray continuation byte") << QByteArray("\xA1"
+                                                           "b")
+                                             << QByteArray("?b") << false;
 }
 
 void TestCp1252::utf8Text_convertsToCp1252()

@@ -15,15 +15,9 @@ using namespace vocabulary;
 
 namespace {
 
-QByteArray utf8Of(const WordEntry &entry)
-{
-    return bytesOf(cp1252ToUtf8(entry.text()));
-}
+QByteArray utf8Of(const WordEntry &entry) { return bytesOf(cp1252ToUtf8(entry.text())); }
 
-std::span<const WordPair> verbs()
-{
-    return groupWords(Group::Verbs);
-}
+std::span<const WordPair> verbs() { return groupWords(Group::Verbs); }
 
 bool endsWithAny(const QByteArray &word, const QByteArrayList &endings)
 {
@@ -58,9 +52,9 @@ const QString kDictionary = QStringLiteral("/usr/share/hunspell/es_ES");
 // has them, since a learner is judged against these very spellings; the forms of "acontecer"
 // are right but too rare for the dictionary, which has the verb in the third person only.
 const QSet<QString> kKnownDataSpellings{
-    QStringLiteral("leventarse"), QStringLiteral("levatáis"),    QStringLiteral("sentímos"),
-    QStringLiteral("reir"),       QStringLiteral("sonreir"),     QStringLiteral("eschar"),
-    QStringLiteral("acontezco"),  QStringLiteral("aconteces"),   QStringLiteral("acontecemos"),
+    QStringLiteral("leventarse"), QStringLiteral("levatáis"),  QStringLiteral("sentímos"),
+    QStringLiteral("reir"),       QStringLiteral("sonreir"),   QStringLiteral("eschar"),
+    QStringLiteral("acontezco"),  QStringLiteral("aconteces"), QStringLiteral("acontecemos"),
     QStringLiteral("acontecéis"),
 };
 
@@ -87,8 +81,8 @@ void TestVerbs::presentSet_holdsItsSevenEntries_data()
     QTest::addColumn<QByteArrayList>("spanish");
 
     const auto englishOf = [](const QByteArray &verb, const QByteArray &third) {
-        return QByteArrayList{"to " + verb,           "I " + verb,      "you " + verb,
-                              "he_(she_it) " + third, "we " + verb,     "you(pl) " + verb,
+        return QByteArrayList{"to " + verb,           "I " + verb,  "you " + verb,
+                              "he_(she_it) " + third, "we " + verb, "you(pl) " + verb,
                               "they " + verb};
     };
     QTest::newRow("to have, one form for he")

@@ -45,7 +45,9 @@ void TestWordData::sourceLevels_areNamedAndSizedLikeTheBlocks()
                 entries += line.entryCount();
             QVERIFY2(entries == blockSize(group, level),
                      qPrintable(QStringLiteral("group %1, level %2: %3 entries")
-                                    .arg(int(group)).arg(level).arg(entries)));
+                                    .arg(int(group))
+                                    .arg(level)
+                                    .arg(entries)));
         }
         QCOMPARE(int(groupWords(group).size()), groupSize(group));
     }
@@ -105,8 +107,8 @@ void TestWordData::everySourceText_fitsASlotAndSurvivesConversion()
     const auto check = [](std::string_view utf8) {
         const std::string cp1252 = utf8ToCp1252(utf8);
         const WordEntry entry = WordEntry::fromBytes(cp1252);
-        return !utf8.empty() && cp1252.size() <= WordEntry::kCapacity
-               && cp1252.find('?') == std::string::npos && cp1252ToUtf8(entry.text()) == utf8;
+        return !utf8.empty() && cp1252.size() <= WordEntry::kCapacity &&
+               cp1252.find('?') == std::string::npos && cp1252ToUtf8(entry.text()) == utf8;
     };
     for (Group group : kGroups) {
         for (const SourceLevel &level : sourceOf(group)) {

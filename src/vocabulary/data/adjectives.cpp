@@ -4,6 +4,8 @@
 
 #include "vocabulary/sourcewords.h"
 
+// The tables keep one word per line, as the word lists are read and edited.
+// clang-format off
 namespace vocabulary {
 namespace {
 
@@ -261,3 +263,4 @@ const SourceGroup adjectiveSource{{
 }};
 
 } // namespace vocabulary
+// clang-format on

@@ -4,6 +4,8 @@
 
 #include "vocabulary/sourcewords.h"
 
+// The tables keep one word per line, as the word lists are read and edited.
+// clang-format off
 namespace vocabulary {
 namespace {
 
@@ -616,3 +618,4 @@ const SourceGroup nounSource{{
 }};
 
 } // namespace vocabulary
+// clang-format on

@@ -4,6 +4,8 @@
 
 #include "vocabulary/sourcewords.h"
 
+// The tables keep one word per line, as the word lists are read and edited.
+// clang-format off
 namespace vocabulary {
 namespace {
 
@@ -58,3 +60,4 @@ const SourceGroup prepositionSource{{
 }};
 
 } // namespace vocabulary
+// clang-format on

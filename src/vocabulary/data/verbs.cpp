@@ -6,6 +6,8 @@
 
 #include "vocabulary/sourcewords.h"
 
+// The tables keep one word per line, as the word lists are read and edited.
+// clang-format off
 namespace vocabulary {
 namespace {
 
@@ -741,3 +743,4 @@ const SourceGroup verbSource{{
 }};
 
 } // namespace vocabulary
+// clang-format on
