@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/desktopservices.h"
+#include "app/quizstate.h"
 #include "quiz/judging.h"
 #include "vocabulary/levels.h"
-#include "vocabulary/wordtables.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -105,20 +105,8 @@ public:
         return {Accenta, Accente, accenti, Tilden, Accento, Accentu, They};
     }
 
-    // ---- Quiz state ---------------------------------------------------------------------------
-    vocabulary::WordTables tables;
-    int ListCount = 0;
-    int SequencePos = -1;
-    QList<int> AskedList; // list positions done in this pass
-    bool ListExhausted = false;
-    QList<int> SlotOrder; // answer slots in drawn order; element 0 holds the right translation
-    int QuestionIndex = 0;
-    int CurrentIndex = 0;
-    QString CurrentPosText;
-    std::string CurrentEnglish;
-    bool FirstTry = true;
-    int TrialCount = 0;
-    int CorrectCount = 0;
+    // The quiz's state, read-only: only the handlers below change it.
+    const QuizState &state() const { return m_state; }
 
 public slots:
     // Lifecycle
@@ -231,6 +219,7 @@ private:
     bool confirm(const std::string &text);
 
     DesktopServices &m_services;
+    QuizState m_state;
     std::array<QRadioButton *, 4> m_answerItems{};
     QButtonGroup *m_answerGroup = nullptr;
     int m_modalDepth = 0;

@@ -24,35 +24,36 @@ void TForm1::enable(QTimer *timer)
 
 void TForm1::countTrial()
 {
-    ++TrialCount;
-    NumTrials->setText(QString::number(TrialCount));
+    ++m_state.TrialCount;
+    NumTrials->setText(QString::number(m_state.TrialCount));
 }
 
 void TForm1::recordRightAnswer()
 {
     // Only a word answered right at the first try counts as done for this pass.
-    if (FirstTry)
-        AskedList.append(CurrentPosText.toInt());
+    if (m_state.FirstTry)
+        m_state.AskedList.append(m_state.CurrentPosText.toInt());
     else
-        FirstTry = true;
+        m_state.FirstTry = true;
 }
 
 void TForm1::Button1Click()
 {
     const QString typed = Answer->text();
     countTrial();
-    const bool right = quiz::judgeTypedAnswer(
-        answerToCp1252(typed), answerEntry(QuestionIndex).text(), direction(), Verbs1->isChecked());
+    const bool right =
+        quiz::judgeTypedAnswer(answerToCp1252(typed), answerEntry(m_state.QuestionIndex).text(),
+                               direction(), Verbs1->isChecked());
     if (right) {
         Answer->setPlainText(typed + QStringLiteral(" is Correct!"));
         enable(Timer1);
         enable(Timer2);
-        ++CorrectCount;
+        ++m_state.CorrectCount;
         recordRightAnswer();
         m_services.playSound(DesktopServices::Sound::Right);
     } else {
         Answer->setPlainText(typed + QStringLiteral(" is NOT Correct! Try Again"));
-        FirstTry = false;
+        m_state.FirstTry = false;
         enable(Timer1);
         m_services.playSound(DesktopServices::Sound::Wrong);
     }
@@ -65,12 +66,12 @@ void TForm1::AnswerBoxClick()
         return;
     // After a right click the slot order is empty until the next question: a further click
     // then has nothing to be judged against and is ignored.
-    if (SlotOrder.isEmpty())
+    if (m_state.SlotOrder.isEmpty())
         return;
-    if (m_answerGroup->checkedId() != SlotOrder[0]) {
+    if (m_answerGroup->checkedId() != m_state.SlotOrder[0]) {
         m_services.playSound(DesktopServices::Sound::Wrong);
         Answer->setPlainText(QStringLiteral("Error!"));
-        FirstTry = false;
+        m_state.FirstTry = false;
         countTrial();
         ShowScore();
         return;
@@ -78,8 +79,8 @@ void TForm1::AnswerBoxClick()
     if (direction() == quiz::Direction::SpanishToEnglish && !Verbs1->isChecked())
         Answer->setPlainText(QStringLiteral("Correct!"));
     countTrial();
-    ++CorrectCount;
-    SlotOrder.clear();
+    ++m_state.CorrectCount;
+    m_state.SlotOrder.clear();
     ShowScore();
     m_services.playSound(DesktopServices::Sound::Right);
     recordRightAnswer();
@@ -88,12 +89,13 @@ void TForm1::AnswerBoxClick()
 
 void TForm1::ShowScore()
 {
-    Score->setText(QString::fromStdString(quiz::scoreText(CorrectCount, TrialCount)));
+    Score->setText(
+        QString::fromStdString(quiz::scoreText(m_state.CorrectCount, m_state.TrialCount)));
 }
 
 void TForm1::PeekClick()
 {
-    Answer->setPlainText(entryToQString(answerEntry(QuestionIndex).text()));
+    Answer->setPlainText(entryToQString(answerEntry(m_state.QuestionIndex).text()));
     enable(Timer1);
 }
 
@@ -108,7 +110,7 @@ void TForm1::Reset1Click()
 {
     NumTrials->clear();
     Score->clear();
-    TrialCount = 0;
-    CorrectCount = 0;
+    m_state.TrialCount = 0;
+    m_state.CorrectCount = 0;
     Answer->setFocus();
 }

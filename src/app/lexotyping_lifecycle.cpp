@@ -30,18 +30,18 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate()
 {
-    TrialCount = 0;
-    CorrectCount = 0;
+    m_state.TrialCount = 0;
+    m_state.CorrectCount = 0;
     Answer->clear();
-    AskedList.clear();
-    SlotOrder.clear();
-    SequencePos = -1;
+    m_state.AskedList.clear();
+    m_state.SlotOrder.clear();
+    m_state.SequencePos = -1;
 }
 
 void TForm1::FormActivate()
 {
-    ListExhausted = false;
-    FirstTry = true;
+    m_state.ListExhausted = false;
+    m_state.FirstTry = true;
     N100WordsClick();
     Nouns1Click();
 }
@@ -95,15 +95,15 @@ void TForm1::sayFarewell()
 void TForm1::FormClose()
 {
     sayFarewell();
-    AskedList.clear();
-    SlotOrder.clear();
+    m_state.AskedList.clear();
+    m_state.SlotOrder.clear();
     m_services.quitApplication();
 }
 
 void TForm1::Exit2Click()
 {
     sayFarewell();
-    AskedList.clear();
+    m_state.AskedList.clear();
     m_services.quitApplication();
 }
 

@@ -37,18 +37,18 @@ void TForm1::clickGroupItem(Group group)
 void TForm1::loadGroup(Group group)
 {
     if (Sequence->isChecked())
-        SequencePos = -1;
-    ListExhausted = false;
+        m_state.SequencePos = -1;
+    m_state.ListExhausted = false;
     WordGroup->setText(QString::fromUtf8(vocabulary::groupBoxText(group)));
     groupItems[static_cast<std::size_t>(group)]->setChecked(true);
-    AskedList.clear();
+    m_state.AskedList.clear();
 
     const std::string groupText = WordGroup->text().toStdString();
     const std::string levelText = Level->text().toStdString();
     const std::string newAllText = NewAll->text().toStdString();
     const quiz::ListCountDecision decision = quiz::listCountFor(groupText, levelText, newAllText);
     if (decision.kind == quiz::ListCountDecision::Kind::Set) {
-        ListCount = decision.count;
+        m_state.ListCount = decision.count;
     } else if (decision.kind == quiz::ListCountDecision::Kind::Fallback) {
         // No new words here: say so and move on. The next group's load runs to its end, its first
         // question included, before this one goes on.
@@ -64,7 +64,7 @@ void TForm1::loadGroup(Group group)
     // put this group's words under the other group's list.
     const bool current = stillCurrentAfterFallback(group);
     if (current) {
-        tables.fill(group);
+        m_state.tables.fill(group);
         m_offsetAtLoad = quiz::listOffset(groupText, levelText, newAllText);
         m_loadedGroupSize = vocabulary::groupSize(group);
     }

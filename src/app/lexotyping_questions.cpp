@@ -26,15 +26,17 @@ using vocabulary::kTableSlots;
 
 const vocabulary::WordEntry &TForm1::questionEntry(int index) const
 {
-    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.EnglishWords
-                                                                         : tables.SpanishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish
+                            ? m_state.tables.EnglishWords
+                            : m_state.tables.SpanishWords;
     return table[static_cast<std::size_t>(index)];
 }
 
 const vocabulary::WordEntry &TForm1::answerEntry(int index) const
 {
-    const auto &table = direction() == quiz::Direction::EnglishToSpanish ? tables.SpanishWords
-                                                                         : tables.EnglishWords;
+    const auto &table = direction() == quiz::Direction::EnglishToSpanish
+                            ? m_state.tables.SpanishWords
+                            : m_state.tables.EnglishWords;
     return table[static_cast<std::size_t>(index)];
 }
 
@@ -43,19 +45,19 @@ void TForm1::AskQuestion()
     Timer2->stop();
     Answer->clear();
     PickNextEntry();
-    Edit1->setPlainText(entryToQString(questionEntry(CurrentIndex).text()));
+    Edit1->setPlainText(entryToQString(questionEntry(m_state.CurrentIndex).text()));
     clearAnswerSelection();
     // Complete the slot order. It is emptied only by a right click, so after anything else the
     // right translation stays in the slot it had.
     do {
         const int slot = m_services.randomBelow(4);
-        if (!SlotOrder.contains(slot))
-            SlotOrder.append(slot);
-    } while (SlotOrder.size() < 4);
-    setAnswerItem(SlotOrder[0], CurrentIndex);
-    CurrentEnglish =
-        std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
-    QuestionIndex = CurrentIndex;
+        if (!m_state.SlotOrder.contains(slot))
+            m_state.SlotOrder.append(slot);
+    } while (m_state.SlotOrder.size() < 4);
+    setAnswerItem(m_state.SlotOrder[0], m_state.CurrentIndex);
+    m_state.CurrentEnglish = std::string(
+        m_state.tables.EnglishWords[static_cast<std::size_t>(m_state.CurrentIndex)].text());
+    m_state.QuestionIndex = m_state.CurrentIndex;
     fillWrongChoices();
     Answer->setFocus();
 }
@@ -67,49 +69,49 @@ void TForm1::PickNextEntry()
     // A list whose remaining words are all passed over by the verb-form filter would skip for
     // ever. Every word can be reached within two rounds of skips, so after that many the pick
     // stops and asks the word it has reached.
-    const int skipLimit = 2 * std::max(ListCount, 1);
+    const int skipLimit = 2 * std::max(m_state.ListCount, 1);
     for (int skips = 0;; ++skips) {
         int position = 0;
         if (Sequence->isChecked()) {
             // Past the end of the list the sequence starts again at its first word, so a pass
             // with wrong answers in it goes round rather than on into other words.
-            ++SequencePos;
-            if (SequencePos >= ListCount || SequencePos < 0)
-                SequencePos = 0;
-            position = SequencePos;
-            FirstTry = true;
+            ++m_state.SequencePos;
+            if (m_state.SequencePos >= m_state.ListCount || m_state.SequencePos < 0)
+                m_state.SequencePos = 0;
+            position = m_state.SequencePos;
+            m_state.FirstTry = true;
         } else {
             m_services.reseed();
             position = drawUnaskedPosition();
         }
-        CurrentPosText = QString::number(position);
+        m_state.CurrentPosText = QString::number(position);
 
         const std::string group = WordGroup->text().toStdString();
         const int offsetNow =
             quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
-        CurrentIndex =
+        m_state.CurrentIndex =
             std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
                        0, kTableSlots - 1);
 
-        if (AskedList.size() == ListCount - 1) {
-            AskedList.clear();
-            ListExhausted = true;
+        if (m_state.AskedList.size() == m_state.ListCount - 1) {
+            m_state.AskedList.clear();
+            m_state.ListExhausted = true;
         }
-        CurrentEnglish =
-            std::string(tables.EnglishWords[static_cast<std::size_t>(CurrentIndex)].text());
-        if (!quiz::skippedByVerbFilter(CurrentEnglish, verbForms) || skips >= skipLimit)
+        m_state.CurrentEnglish = std::string(
+            m_state.tables.EnglishWords[static_cast<std::size_t>(m_state.CurrentIndex)].text());
+        if (!quiz::skippedByVerbFilter(m_state.CurrentEnglish, verbForms) || skips >= skipLimit)
             return;
-        AskedList.append(position);
+        m_state.AskedList.append(position);
     }
 }
 
 int TForm1::drawUnaskedPosition()
 {
-    const int count = std::max(ListCount, 1);
+    const int count = std::max(m_state.ListCount, 1);
     // When every position is already done (only possible through skips) any position will do;
     // otherwise draw until one is not done yet.
     std::vector<bool> done(static_cast<std::size_t>(count), false);
-    for (int position : AskedList) {
+    for (int position : m_state.AskedList) {
         if (position >= 0 && position < count)
             done[static_cast<std::size_t>(position)] = true;
     }
@@ -126,21 +128,21 @@ void TForm1::fillWrongChoices()
 {
     std::array<int, 3> wrong{};
     if (WordGroup->text() == QStringLiteral("Verbs")) {
-        const std::string_view key = quiz::verbPronounKey(CurrentEnglish);
-        const int direction = quiz::verbWalkDirection(QuestionIndex);
-        int index = QuestionIndex;
+        const std::string_view key = quiz::verbPronounKey(m_state.CurrentEnglish);
+        const int direction = quiz::verbWalkDirection(m_state.QuestionIndex);
+        int index = m_state.QuestionIndex;
         for (int &choice : wrong) {
             index = quiz::nextIndexWithKey(index, direction, key, kTableSlots, [this](int i) {
-                return tables.EnglishWords[static_cast<std::size_t>(i)].text();
+                return m_state.tables.EnglishWords[static_cast<std::size_t>(i)].text();
             });
             choice = index;
         }
     } else {
         m_services.reseed();
-        wrong = quiz::stepRuleIndexes(QuestionIndex, m_services.randomBelow(4) + 1);
+        wrong = quiz::stepRuleIndexes(m_state.QuestionIndex, m_services.randomBelow(4) + 1);
     }
     for (std::size_t i = 0; i < wrong.size(); ++i)
-        setAnswerItem(SlotOrder[static_cast<qsizetype>(i) + 1],
+        setAnswerItem(m_state.SlotOrder[static_cast<qsizetype>(i) + 1],
                       std::clamp(wrong[i], 0, kTableSlots - 1));
 }
 
@@ -164,11 +166,11 @@ void TForm1::NewQuestion()
     Timer2->stop();
     if (m_modalDepth > 0)
         return;
-    if (!ListExhausted) {
+    if (!m_state.ListExhausted) {
         AskQuestion();
         return;
     }
-    ListExhausted = false;
+    m_state.ListExhausted = false;
     const std::string groupText = WordGroup->text().toStdString();
     const std::string levelText = Level->text().toStdString();
     const auto group = vocabulary::groupFromBoxText(groupText);

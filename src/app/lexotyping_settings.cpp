@@ -21,7 +21,7 @@ void TForm1::chooseLevel(int level)
 
 void TForm1::NewWordsClick()
 {
-    AskedList.clear();
+    m_state.AskedList.clear();
     NewWords->setChecked(true);
     NewAll->setText(QString::fromUtf8(quiz::kNewWordsOnly));
     reloadCurrentGroup();
@@ -29,7 +29,7 @@ void TForm1::NewWordsClick()
 
 void TForm1::AllWordsClick()
 {
-    AskedList.clear();
+    m_state.AskedList.clear();
     AllWords->setChecked(true);
     NewAll->setText(QString::fromUtf8(quiz::kAllWords));
     reloadCurrentGroup();
@@ -95,7 +95,7 @@ void TForm1::TypeAnswerClick()
 void TForm1::SequenceClick()
 {
     Sequence->setChecked(true);
-    SequencePos = -1;
+    m_state.SequencePos = -1;
 }
 
 void TForm1::Random1Click() { Random1->setChecked(true); }

@@ -5,6 +5,7 @@
 #include "app/desktopservices.h"
 #include "app/lexotyping.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QList>
@@ -81,3 +82,18 @@ struct StartedQuiz {
     TForm1 &operator*() { return *form; }
     TForm1 *operator->() { return form.get(); }
 };
+
+// Clicks a button of the window found by its object name, whatever class draws it.
+inline void clickButton(TForm1 &form, const char *name)
+{
+    auto *button = form.findChild<QAbstractButton *>(QString::fromLatin1(name));
+    QVERIFY2(button, name);
+    button->click();
+}
+
+// Moves the successive order on with "New Question" until the word at `index` is on display.
+inline void askIndex(TForm1 &form, int index)
+{
+    for (int i = 0; i < 200 && form.state().QuestionIndex != index; ++i)
+        clickButton(form, "Button2");
+}

@@ -22,21 +22,14 @@ using Sound = DesktopServices::Sound;
 
 namespace {
 
-// Moves the successive order on with "New Question" until the word at `index` is on display.
-void askIndex(TForm1 &form, int index)
-{
-    for (int i = 0; i < 200 && form.QuestionIndex != index; ++i)
-        form.Button2->click();
-}
-
 void trigger(TForm1 &form, const QStringList &actions)
 {
     for (const QString &name : actions)
         form.findChild<QAction *>(name)->trigger();
 }
 
-void clickRightItem(TForm1 &form) { form.answerItem(form.SlotOrder[0])->click(); }
-void clickWrongItem(TForm1 &form) { form.answerItem((form.SlotOrder[0] + 1) % 4)->click(); }
+void clickRightItem(TForm1 &form) { form.answerItem(form.state().SlotOrder[0])->click(); }
+void clickWrongItem(TForm1 &form) { form.answerItem((form.state().SlotOrder[0] + 1) % 4)->click(); }
 
 // The trials and score boxes, as the learner reads them.
 QStringList counts(const TForm1 &form) { return {form.NumTrials->text(), form.Score->text()}; }
@@ -99,7 +92,7 @@ private slots:
         if (verbs)
             quiz->Verbs1Click();
         askIndex(*quiz, index);
-        QCOMPARE(quiz->QuestionIndex, index);
+        QCOMPARE(quiz->state().QuestionIndex, index);
         quiz->TypeAnswer->trigger();
         const QString question = quiz->Edit1->toPlainText();
 
@@ -113,7 +106,7 @@ private slots:
         QVERIFY(quiz->Timer1->isActive());
         QCOMPARE(quiz->Timer2->isActive(), right);
         QCOMPARE(quiz->Edit1->toPlainText(), question);
-        QCOMPARE(quiz->AskedList.contains(quiz->CurrentPosText.toInt()), right);
+        QCOMPARE(quiz->state().AskedList.contains(quiz->state().CurrentPosText.toInt()), right);
     }
 
     void returnKey_pressesCheckOnlyWhileItIsEnabled_data()
@@ -141,7 +134,7 @@ private slots:
         QTest::keyClick(quiz->Answer, Qt::Key(key), modifiers);
         // No line break is ever inserted; in multiple choice the box is read-only and Check off.
         QCOMPARE(quiz->Answer->toPlainText(), typeMode ? u"palabra is Correct!"_s : QString());
-        QCOMPARE(quiz->TrialCount, typeMode ? 1 : 0);
+        QCOMPARE(quiz->state().TrialCount, typeMode ? 1 : 0);
         QCOMPARE(quiz.services.sounds.size(), typeMode ? 1 : 0);
     }
 
@@ -158,7 +151,7 @@ private slots:
         QCOMPARE(quiz->Answer->toPlainText(), u"palabra is Correct! is NOT Correct! Try Again"_s);
         QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
         QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Right, Sound::Wrong}));
-        QVERIFY(!quiz->FirstTry);
+        QVERIFY(!quiz->state().FirstTry);
 
         // The wipe empties the box; a right answer after a wrong try adds nothing to AskedList.
         quiz->Erase();
@@ -167,12 +160,12 @@ private slots:
         QTest::keyClicks(quiz->Answer, u"palabra"_s);
         QTest::keyClick(quiz->Answer, Qt::Key_Return);
         QCOMPARE(counts(*quiz), (QStringList{u"3"_s, u"66.66%"_s}));
-        QCOMPARE(quiz->AskedList, QList<int>{0});
-        QVERIFY(quiz->FirstTry);
+        QCOMPARE(quiz->state().AskedList, QList<int>{0});
+        QVERIFY(quiz->state().FirstTry);
 
         QTest::mouseClick(quiz->Reset1, Qt::LeftButton);
         QCOMPARE(counts(*quiz), (QStringList{QString(), QString()}));
-        QCOMPARE(quiz->TrialCount + quiz->CorrectCount, 0);
+        QCOMPARE(quiz->state().TrialCount + quiz->state().CorrectCount, 0);
         quiz->Answer->setPlainText(u"palabro"_s);
         quiz->Button1->click();
         QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"0.00%"_s}));
@@ -224,19 +217,19 @@ private slots:
         QCOMPARE(quiz.services.sounds, QList<Sound>{Sound::Wrong});
         QVERIFY(!quiz->Timer1->isActive() && !quiz->Timer2->isActive());
 
-        const int rightSlot = quiz->SlotOrder[0];
+        const int rightSlot = quiz->state().SlotOrder[0];
         clickRightItem(*quiz);
         QCOMPARE(quiz->Answer->toPlainText(), u"Error!"_s);
         QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
         QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Wrong, Sound::Right}));
-        QVERIFY(quiz->AskedList.isEmpty());
-        QVERIFY(quiz->FirstTry);
-        QVERIFY(quiz->SlotOrder.isEmpty());
+        QVERIFY(quiz->state().AskedList.isEmpty());
+        QVERIFY(quiz->state().FirstTry);
+        QVERIFY(quiz->state().SlotOrder.isEmpty());
         QVERIFY(quiz->Timer2->isActive());
 
         // With no right slot left until the next question, a further click is ignored.
         quiz->answerItem((rightSlot + 2) % 4)->click();
-        QCOMPARE(quiz->TrialCount, 2);
+        QCOMPARE(quiz->state().TrialCount, 2);
         QCOMPARE(quiz.services.sounds.size(), 2);
     }
 
@@ -263,7 +256,7 @@ private slots:
             quiz->Verbs1Click();
         clickRightItem(*quiz);
         QCOMPARE(quiz->Answer->toPlainText(), box);
-        QCOMPARE(quiz->AskedList, QList<int>{quiz->CurrentPosText.toInt()});
+        QCOMPARE(quiz->state().AskedList, QList<int>{quiz->state().CurrentPosText.toInt()});
         QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"100.00%"_s}));
         QVERIFY(!quiz->Timer1->isActive() && quiz->Timer2->isActive());
     }
@@ -272,11 +265,11 @@ private slots:
     {
         StartedQuiz quiz;
         quiz->TypeAnswer->trigger();
-        quiz->answerItem(quiz->SlotOrder[0])->setChecked(true);
+        quiz->answerItem(quiz->state().SlotOrder[0])->setChecked(true);
         quiz->AnswerBoxClick();
-        QCOMPARE(quiz->TrialCount, 0);
+        QCOMPARE(quiz->state().TrialCount, 0);
         QVERIFY(quiz.services.sounds.isEmpty());
-        QCOMPARE(quiz->SlotOrder.size(), 4);
+        QCOMPARE(quiz->state().SlotOrder.size(), 4);
     }
 
     void peek_showsTheWholeEntryCountsNothingAndNeverPutsOffTheWipe()
@@ -287,9 +280,9 @@ private slots:
         QCOMPARE(quiz->Answer->toPlainText(), u"pueblo nación gente personas"_s);
         QVERIFY(quiz->Timer1->isActive() && !quiz->Timer2->isActive());
         QCOMPARE(counts(*quiz), (QStringList{QString(), QString()}));
-        QCOMPARE(quiz->TrialCount, 0);
-        QVERIFY(quiz->FirstTry);
-        QVERIFY(quiz->AskedList.isEmpty());
+        QCOMPARE(quiz->state().TrialCount, 0);
+        QVERIFY(quiz->state().FirstTry);
+        QVERIFY(quiz->state().AskedList.isEmpty());
         QVERIFY(quiz.services.sounds.isEmpty());
 
         // A short sleep without event processing, so that a restart would show in the time left.
@@ -300,7 +293,7 @@ private slots:
 
         // Peeking is no wrong answer: the right click after it is a first try.
         clickRightItem(*quiz);
-        QCOMPARE(quiz->AskedList, QList<int>{8});
+        QCOMPARE(quiz->state().AskedList, QList<int>{8});
     }
 
     void answerModes_setTheControlsAndKeys_data()
@@ -418,7 +411,7 @@ private slots:
         quiz->SpanishtoEnglish1->trigger();
         quiz->Verbs1Click();
         askIndex(*quiz, 4);
-        QCOMPARE(quiz->CurrentEnglish, std::string("I have"));
+        QCOMPARE(quiz->state().CurrentEnglish, std::string("I have"));
         quiz->TypeAnswer->trigger();
         QTest::mouseClick(quiz->Accente, Qt::LeftButton);
         QTest::keyClicks(quiz->Answer, u"have"_s);
@@ -451,14 +444,14 @@ private slots:
         if (random)
             quiz->Random1->trigger();
         quiz->Conjunctions1Click();
-        QCOMPARE(quiz->ListCount, 8);
+        QCOMPARE(quiz->state().ListCount, 8);
 
         // Each word answered right at the first try; NewQuestion stands for each tick of Timer2.
         QList<int> asked;
         for (int n = 0; n < 8; ++n) {
             if (n > 0)
                 quiz->NewQuestion();
-            asked << quiz->CurrentPosText.toInt();
+            asked << quiz->state().CurrentPosText.toInt();
             clickRightItem(*quiz);
         }
         QVERIFY(quiz.services.questions.isEmpty());
@@ -475,7 +468,7 @@ private slots:
                              "Click YES and practice the next word group? Click NO and repeat."_s});
         QCOMPARE(quiz->Level->text(), level);
         QCOMPARE(quiz->WordGroup->text(), group);
-        QVERIFY(quiz->AskedList.isEmpty());
+        QVERIFY(quiz->state().AskedList.isEmpty());
     }
 };
 

@@ -122,8 +122,8 @@ void TestMainWindow::startUp_opensOnTheFirstNounWithTheStartSettings()
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Nouns"));
     QCOMPARE(quiz->NewAll->text(), QStringLiteral("New Words Only"));
     QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("word"));
-    QCOMPARE(quiz->answerItem(quiz->SlotOrder[0])->text(), QStringLiteral("palabra"));
-    QCOMPARE(quiz->ListCount, 11);
+    QCOMPARE(quiz->answerItem(quiz->state().SlotOrder[0])->text(), QStringLiteral("palabra"));
+    QCOMPARE(quiz->state().ListCount, 11);
 
     for (QAction *item : {quiz->levelItems[0], quiz->Nouns1, quiz->Include1, quiz->Sequence,
                           quiz->NewWords, quiz->EnglishtoSpanish1, quiz->MultChoice})
@@ -148,7 +148,7 @@ void TestMainWindow::activation_startsTheQuizOnlyOnce()
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(quiz.form.get(), &activate);
     QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("time"));
-    QCOMPARE(quiz->SequencePos, 1);
+    QCOMPARE(quiz->state().SequencePos, 1);
 }
 
 void TestMainWindow::menuBar_hasTheNineMenusAndTheirItems()
@@ -225,7 +225,7 @@ void TestMainWindow::openingALevelSubmenu_choosesThatLevel()
     quiz->findChild<QAction *>(QStringLiteral("Verbos8"))->trigger();
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
     QVERIFY(quiz->Verbs1->isChecked());
-    QCOMPARE(quiz->ListCount, 317);
+    QCOMPARE(quiz->state().ListCount, 317);
 }
 
 void TestMainWindow::exit_saysFarewellOnceEitherWay_data()
