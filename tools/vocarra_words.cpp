@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist.h"
 
+#include <csignal>
 #include <iostream>
 #include <string_view>
 #include <vector>
 
 int main(int argc, char *argv[])
 {
+    // A reader that goes away (a closed pipe) makes the write fail with EPIPE, which run() reports
+    // with exit status 1, instead of ending the process without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     return wordlist::run(arguments, std::cout, std::cerr);
 }

@@ -2,13 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist.h"
 
-#include "vocabulary/cp1252.h"
-#include "vocabulary/groupwords.h"
+#include "safewrite.h"
+#include "wordselection.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
-#include <fstream>
 #include <ostream>
 #include <utility>
 
@@ -17,6 +18,9 @@ namespace {
 
 constexpr std::string_view kProgramName = "vocarra-words";
 
+constexpr std::array<std::pair<std::string_view, Format>, 4> kFormatNames{
+    {{"tsv", Format::Tsv}, {"csv", Format::Csv}, {"kvtml", Format::Kvtml}, {"anki", Format::Anki}}};
+
 char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -24,41 +28,64 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
 }
 
-ParsedArguments usageError(std::string message) { return {{}, std::move(message)}; }
-
-void appendGroupRows(std::string &tsv, vocabulary::Group group)
+std::string lowerCase(std::string_view text)
 {
-    const std::string_view name = vocabulary::groupBoxText(group);
-    const std::span<const vocabulary::WordPair> words = vocabulary::groupWords(group);
-    for (std::size_t index = 0; index < words.size(); ++index) {
-        tsv += name;
-        tsv += '\t';
-        tsv += std::to_string(index);
-        tsv += '\t';
-        tsv += vocabulary::cp1252ToUtf8(words[index].english.text());
-        tsv += '\t';
-        tsv += vocabulary::cp1252ToUtf8(words[index].spanish.text());
-        tsv += '\n';
-    }
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(), asciiLower);
+    return lower;
 }
 
-// Writes the whole text to `path`. The text is built before the file is opened, so a command
-// line that turns out to be wrong never truncates an existing file.
-bool writeFile(const std::string &path, std::string_view text, std::ostream &err)
+ParsedArguments usageError(std::string message) { return {{}, std::move(message)}; }
+
+// Reads one option's value into `options`; the error message, or empty.
+std::string takeValue(Options &options, std::string_view option, std::string_view value)
 {
-    errno = 0;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file)
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file)
-        file.close();
-    if (file)
-        return true;
-    err << kProgramName << ": cannot write '" << path << '\'';
-    if (errno != 0)
-        err << ": " << std::strerror(errno);
-    err << '\n';
-    return false;
+    const auto twice = [&] { return "option " + std::string(option) + " given more than once"; };
+    const std::string quoted = '\'' + std::string(value) + '\'';
+    if (option == "--output") {
+        if (options.outputPath)
+            return twice();
+        if (value.empty())
+            return "option --output needs a file name";
+        options.outputPath = std::string(value);
+    } else if (option == "--group") {
+        if (options.group)
+            return twice();
+        options.group = groupFromName(value);
+        if (!options.group)
+            return "unknown group " + quoted +
+                   " (Nouns, Verbs, Pronouns, Adjectives, Adverbs, Prepositions, Conjunctions)";
+    } else if (option == "--level") {
+        if (options.level)
+            return twice();
+        options.level = levelFromName(value);
+        if (!options.level)
+            return "unknown level " + quoted +
+                   " (100 Words to 1000 Words, 100 to 1000, or 1 to 10)";
+    } else {
+        const std::optional<Format> format = formatFromName(value);
+        if (!format)
+            return "unknown format " + quoted + " (tsv, csv, kvtml, anki)";
+        options.format = *format;
+    }
+    return {};
+}
+
+std::string titleOf(const Options &options)
+{
+    std::string title = "Vocarra English-Spanish";
+    if (options.group)
+        title += std::string(": ") + std::string(vocabulary::groupBoxText(*options.group));
+    if (options.level)
+        title += std::string(options.group ? ", " : ": ") +
+                 std::string(vocabulary::levelText(*options.level));
+    return title;
+}
+
+std::vector<LevelBlock> blocksFor(const Options &options)
+{
+    return options.group ? selectBlocks(std::span(&*options.group, 1), options.level)
+                         : selectBlocks(vocabulary::kGroups, options.level);
 }
 
 } // namespace
@@ -72,56 +99,112 @@ std::optional<vocabulary::Group> groupFromName(std::string_view name)
     return std::nullopt;
 }
 
+std::optional<int> levelFromName(std::string_view name)
+{
+    for (int level = 0; level < vocabulary::kLevelCount; ++level) {
+        if (equalsIgnoringCase(vocabulary::levelText(level), name))
+            return level;
+    }
+    int number = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (error != std::errc() || end != name.data() + name.size() || name.starts_with('0'))
+        return std::nullopt;
+    if (number >= 1 && number <= vocabulary::kLevelCount)
+        return number - 1;
+    if (number % 100 == 0 && number >= 100 && number <= 100 * vocabulary::kLevelCount)
+        return number / 100 - 1;
+    return std::nullopt;
+}
+
+std::optional<Format> formatFromName(std::string_view name)
+{
+    for (const auto &[formatName, format] : kFormatNames) {
+        if (equalsIgnoringCase(formatName, name))
+            return format;
+    }
+    return std::nullopt;
+}
+
 ParsedArguments parseArguments(std::span<const std::string_view> arguments)
 {
+    constexpr std::array<std::string_view, 4> kValueOptions{"--format", "--group", "--level",
+                                                            "--output"};
     Options options;
+    bool formatGiven = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
+        std::string_view option = arguments[i];
+        if (option == "--help" || option == "-h") {
             options.help = true;
             return {options, {}};
         }
-        if (argument != "--group" && argument != "--output")
-            return usageError("unknown argument '" + std::string(argument) + '\'');
-
-        // A following option is taken as a forgotten value rather than as a file or group name.
-        if (i + 1 == arguments.size() || arguments[i + 1].starts_with('-'))
-            return usageError("option " + std::string(argument) + " needs a value");
-        const std::string_view value = arguments[++i];
-
-        if (argument == "--output") {
-            if (options.outputPath)
-                return usageError("option --output given more than once");
-            options.outputPath = std::string(value);
-        } else {
-            if (options.group)
-                return usageError("option --group given more than once");
-            options.group = groupFromName(value);
-            if (!options.group)
-                return usageError("unknown group '" + std::string(value) + '\'');
+        // "--level=300" as well as "--level 300".
+        std::optional<std::string_view> value;
+        if (const std::size_t equals = option.find('=');
+            option.starts_with("--") && equals != option.npos) {
+            value = option.substr(equals + 1);
+            option = option.substr(0, equals);
         }
+        if (std::ranges::find(kValueOptions, option) == kValueOptions.end())
+            return usageError("unknown argument '" + std::string(arguments[i]) + '\'');
+
+        if (!value) {
+            // A following option is taken as a forgotten value rather than as a file or name.
+            if (i + 1 == arguments.size() || arguments[i + 1].starts_with('-'))
+                return usageError("option " + std::string(option) + " needs a value");
+            value = arguments[++i];
+        }
+        if (option == "--format") {
+            if (formatGiven)
+                return usageError("option --format given more than once");
+            formatGiven = true;
+        }
+        if (std::string error = takeValue(options, option, *value); !error.empty())
+            return usageError(std::move(error));
     }
     return {options, {}};
 }
 
 std::string_view usageText()
 {
-    return "Usage: vocarra-words [--group NAME] [--output FILE]\n"
+    return "Usage: vocarra-words [--format FORMAT] [--group NAME] [--level LEVEL] [--output FILE]\n"
            "\n"
-           "Writes the English/Spanish word pairs of Vocarra as UTF-8 tab-separated values:\n"
-           "a header line, then one line per pair, group by group in menu order.\n"
+           "Writes the English/Spanish word pairs of Vocarra, group by group in menu order and\n"
+           "level by level within a group, as UTF-8 text in one of these formats:\n"
            "\n"
-           "Columns:\n"
-           "  group    the word group: Nouns, Verbs, Pronouns, Adjectives, Adverbs,\n"
-           "           Prepositions or Conjunctions\n"
-           "  index    the pair's slot in the group's table, counted from 0\n"
-           "  english  the English entry\n"
-           "  spanish  the Spanish entry\n"
+           "  tsv    (the default) tab-separated values: a header line, then one line per pair\n"
+           "         with the columns group, index (the pair's slot in the group's table,\n"
+           "         counted from 0), english and spanish. The texts are stored as the quiz\n"
+           "         keeps them (see below).\n"
+           "  csv    comma-separated values for spreadsheets (RFC 4180, CRLF line ends): a\n"
+           "         header row, then one row per pair with the columns group, level, english\n"
+           "         and spanish.\n"
+           "  kvtml  a KVTML 2.0 vocabulary document for desktop flashcard programs: English\n"
+           "         and Spanish, with a lesson per group that holds a lesson per level.\n"
+           "  anki   a note list for Anki's File > Import: two-way cards (note type\n"
+           "         \"Basic (and reversed card)\"), a deck per group and level such as\n"
+           "         Vocarra::Nouns::100 Words, and tags such as Vocarra::Nouns and\n"
+           "         Vocarra::100_Words, and a fixed id per note, so that importing a newer\n"
+           "         list updates the notes of an older one. Import needs no choices.\n"
+           "\n"
+           "Texts: the quiz stores the accepted answers of a word separated by blanks, and the\n"
+           "words of one answer joined by \"_\" (\"son sonido\", \"para_que con_tal_que\"). TSV\n"
+           "keeps these stored texts. The other formats show what the quiz accepts as a reader\n"
+           "expects it: the answers separated by \", \" and their words by blanks (\"son,\n"
+           "sonido\", \"para que, con tal que\"). An English verb entry is one answer, its\n"
+           "subject and verb together: \"he_(she_it) has\" becomes \"he/she/it has\" and\n"
+           "\"you(pl) have\" becomes \"you (pl.) have\"; a note such as \"record(noun)\" becomes\n"
+           "\"record (noun)\".\n"
            "\n"
            "Options:\n"
-           "  --group NAME   write only the group NAME (any letter case, e.g. verbs)\n"
-           "  --output FILE  write to FILE instead of standard output\n"
-           "  -h, --help     show this text and exit\n"
+           "  --format FORMAT  tsv, csv, kvtml or anki (any letter case)\n"
+           "  --group NAME     only the group NAME: Nouns, Verbs, Pronouns, Adjectives,\n"
+           "                   Adverbs, Prepositions or Conjunctions (any letter case)\n"
+           "  --level LEVEL    only the words that are new at LEVEL, the list the quiz asks\n"
+           "                   with \"New Words Only\"; LEVEL is \"300 Words\", 300 or 3\n"
+           "  --output FILE    write to FILE instead of standard output; FILE is replaced\n"
+           "                   only once the whole list is written\n"
+           "  -h, --help       show this text and exit\n"
+           "An option's value may also follow an \"=\", as in --format=csv.\n"
            "\n"
            "Exit status: 0 on success, 1 when the output cannot be written,\n"
            "2 when the command line is wrong.\n";
@@ -129,10 +212,19 @@ std::string_view usageText()
 
 std::string wordListTsv(std::span<const vocabulary::Group> groups)
 {
-    std::string tsv(kHeaderLine);
-    for (vocabulary::Group group : groups)
-        appendGroupRows(tsv, group);
-    return tsv;
+    return tsvText(selectBlocks(groups, std::nullopt));
+}
+
+std::string exportText(const Options &options)
+{
+    const std::vector<LevelBlock> blocks = blocksFor(options);
+    switch (options.format) {
+    case Format::Tsv: return tsvText(blocks);
+    case Format::Csv: return csvText(blocks);
+    case Format::Kvtml: return kvtmlText(blocks, titleOf(options));
+    case Format::Anki: return ankiText(blocks);
+    }
+    return {};
 }
 
 int run(std::span<const std::string_view> arguments, std::ostream &out, std::ostream &err)
@@ -149,15 +241,33 @@ int run(std::span<const std::string_view> arguments, std::ostream &out, std::ost
         return out ? kExitOk : kExitWriteFailed;
     }
 
-    const std::string tsv = options.group ? wordListTsv(std::span(&*options.group, 1))
-                                          : wordListTsv(vocabulary::kGroups);
-    if (options.outputPath)
-        return writeFile(*options.outputPath, tsv, err) ? kExitOk : kExitWriteFailed;
+    // A group with no new words at the level gives an empty list, as the quiz has none to ask
+    // either; that is no error, but it is worth a word.
+    if (options.group && options.level &&
+        vocabulary::blockSize(*options.group, *options.level) == 0) {
+        err << kProgramName << ": there are no new "
+            << lowerCase(vocabulary::groupBoxText(*options.group)) << " at "
+            << vocabulary::levelText(*options.level) << "; the list is empty\n";
+    }
 
-    out << tsv << std::flush;
+    // The text is built before the file is touched, so a failure can never leave half a list.
+    const std::string text = exportText(options);
+    if (options.outputPath) {
+        const std::optional<std::string> error = writeFileSafely(*options.outputPath, text);
+        if (!error)
+            return kExitOk;
+        err << kProgramName << ": cannot write '" << *options.outputPath << "': " << *error << '\n';
+        return kExitWriteFailed;
+    }
+
+    errno = 0;
+    out << text << std::flush;
     if (out)
         return kExitOk;
-    err << kProgramName << ": cannot write to standard output\n";
+    err << kProgramName << ": cannot write to standard output";
+    if (errno != 0)
+        err << ": " << std::strerror(errno);
+    err << '\n';
     return kExitWriteFailed;
 }
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "exportformats.h"
+
 #include "vocabulary/levels.h"
 
 #include <iosfwd>
@@ -10,20 +12,23 @@
 #include <string>
 #include <string_view>
 
-// The word-list export: every group's pairs as UTF-8 tab-separated values, for learners who take
-// the list into another flashcard program and for checking the data. The whole tool lives here so
-// that tests can drive it without starting a process; main() only hands over argv and the streams.
+// The word-list export: the pairs of every group, or of one group or one level, as TSV, CSV,
+// KVTML or an Anki note list, for learners who take the list into another flashcard program and
+// for checking the data. The whole tool lives here so that tests can drive it without starting a
+// process; main() only hands over argv and the streams.
 namespace wordlist {
 
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-inline constexpr std::string_view kHeaderLine = "group\tindex\tenglish\tspanish\n";
+inline constexpr std::string_view kHeaderLine = kTsvHeaderLine;
 
 struct Options {
     bool help = false;
+    Format format = Format::Tsv;
     std::optional<vocabulary::Group> group; // nothing: every group
+    std::optional<int> level;               // nothing: every level; else its new words only
     std::optional<std::string> outputPath;  // nothing: standard output
 };
 
@@ -39,10 +44,21 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments);
 // The group whose box text is `name`, ignoring ASCII case ("verbs" finds Verbs).
 std::optional<vocabulary::Group> groupFromName(std::string_view name);
 
+// The level (0 to 9) that `name` names: its text in any letter case ("300 Words", "300 words"),
+// its word count ("300") or its number in the menu ("3"). The counts 100 to 1000 and the numbers
+// 1 to 10 cannot be mistaken for each other.
+std::optional<int> levelFromName(std::string_view name);
+
+// The format named `name`, ignoring ASCII case ("CSV" finds Csv).
+std::optional<Format> formatFromName(std::string_view name);
+
 std::string_view usageText();
 
 // The header line, then one line per pair of each of `groups` in the order given.
 std::string wordListTsv(std::span<const vocabulary::Group> groups);
+
+// The whole output for `options`, in their format.
+std::string exportText(const Options &options);
 
 // Runs the tool as main() would and returns its exit status. `out` receives the list (unless a
 // file is named) and the help text; `err` receives the error messages.
