@@ -6,6 +6,7 @@
 #include "app/quizstate.h"
 #include "quiz/judging.h"
 #include "vocabulary/levels.h"
+#include "widgets/gradbtn.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -60,11 +61,11 @@ public:
     QWidget *OleContainer1 = nullptr;
     QWidget *OleContainer2 = nullptr;
     QPushButton *They = nullptr;
-    QPushButton *Button2 = nullptr;
-    QPushButton *OrvelButton1 = nullptr;
-    QPushButton *Reset1 = nullptr;
+    TGradBtn *Button2 = nullptr;
+    TGradBtn *OrvelButton1 = nullptr;
+    TGradBtn *Reset1 = nullptr;
     QPushButton *Button1 = nullptr;
-    QPushButton *GradBtn1 = nullptr;
+    TGradBtn *GradBtn1 = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 

@@ -70,6 +70,18 @@ QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QFo
     return push;
 }
 
+// A gradient button of the window: white at its middle, `begin` at its edges.
+TGradBtn *gradientButton(QWidget *parent, const char *name, QRect geometry, const QString &caption,
+                         QColor begin)
+{
+    auto *button = place<TGradBtn>(parent, name, geometry, buttonFont());
+    button->setText(caption);
+    button->setBeginColor(colorvalue::fromColor(begin));
+    button->setEndColor(colorvalue::rgb(255, 255, 255));
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    return button;
+}
+
 QTimer *oneShotTimer(QObject *parent, const char *name)
 {
     auto *timer = new QTimer(parent);
@@ -198,16 +210,18 @@ void TForm1::createControls()
     for (QPushButton *key : keys())
         key->setEnabled(false);
 
-    Button2 =
-        button(client, "Button2", {264, 312, 80, 22}, buttonFont(), QStringLiteral("New Question"));
-    OrvelButton1 =
-        button(client, "OrvelButton1", {352, 312, 80, 22}, buttonFont(), QStringLiteral("Peek"));
-    Reset1 = button(client, "Reset1", {496, 40, 50, 30}, buttonFont(), QStringLiteral("Reset"));
+    Button2 = gradientButton(client, "Button2", {264, 312, 80, 22}, QStringLiteral("New Question"),
+                             QColor(0, 128, 0));
+    OrvelButton1 = gradientButton(client, "OrvelButton1", {352, 312, 80, 22},
+                                  QStringLiteral("Peek"), QColor(128, 128, 0));
+    Reset1 =
+        gradientButton(client, "Reset1", {496, 40, 50, 30}, QStringLiteral("Reset"), Qt::black);
     Button1 =
         button(client, "Button1", {448, 311, 80, 41}, arial(17, true), QStringLiteral("Check"));
     Button1->setEnabled(false);
-    GradBtn1 =
-        button(client, "GradBtn1", {176, 312, 80, 22}, buttonFont(), QStringLiteral("Repeat"));
+    // "Repeat" keeps the button's own navy; it has no handler, so a click on it does nothing.
+    GradBtn1 = gradientButton(client, "GradBtn1", {176, 312, 80, 22}, QStringLiteral("Repeat"),
+                              QColor(0, 0, 128));
 
     Timer1 = oneShotTimer(this, "Timer1");
     Timer2 = oneShotTimer(this, "Timer2");
@@ -218,9 +232,9 @@ void TForm1::createControls()
     });
     connect(m_answerGroup, &QButtonGroup::idClicked, this, &TForm1::AnswerBoxClick);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-    connect(OrvelButton1, &QPushButton::clicked, this, &TForm1::PeekClick);
-    connect(Reset1, &QPushButton::clicked, this, &TForm1::Reset1Click);
+    connect(Button2, &TGradBtn::clicked, this, &TForm1::Button2Click);
+    connect(OrvelButton1, &TGradBtn::clicked, this, &TForm1::PeekClick);
+    connect(Reset1, &TGradBtn::clicked, this, &TForm1::Reset1Click);
     connect(Accenta, &QPushButton::clicked, this, &TForm1::AccentaClick);
     connect(Accente, &QPushButton::clicked, this, &TForm1::AccenteClick);
     connect(accenti, &QPushButton::clicked, this, &TForm1::AccentiClick);

@@ -106,7 +106,7 @@ void TestMainWindow::controls_matchTheirDesign()
         shown = line->text();
     else if (auto *box = qobject_cast<QTextEdit *>(widget))
         shown = box->toPlainText();
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
         shown = button->text();
     else if (auto *group = qobject_cast<QGroupBox *>(widget))
         shown = group->title();
