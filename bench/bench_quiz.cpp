@@ -3,7 +3,7 @@
 // The cost of the quiz's work on the user-interface thread: a load of the largest group with its
 // first question, the judging of one typed answer, and one right answer's whole handler.
 #include "bench/benchtools.h"
-#include "bench/silentservices.h"
+#include "app/silentservices.h"
 
 #include "app/answeredit.h"
 #include "app/lexotyping.h"

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Vocarra developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages that building, running and testing Vocarra need. Does nothing
-# when they are all there; uses sudo when not run as root.
+# Installs the Debian 12 packages that building, running, testing and packaging Vocarra need.
+# Does nothing when they are all there; says what it will install, and how much, before it does;
+# uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
-    qt6-base-dev qt6-multimedia-dev libgl-dev
-    qt6-qpa-plugins            # the offscreen platform the window tests run on
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    qt6-qpa-plugins            # the offscreen platform the window tests and the help pictures use
     fonts-liberation           # metric-compatible stand-in for Arial
     hunspell hunspell-es       # the Spanish dictionary that checks the verb forms
     clang-format               # the format check in CI
     xvfb xdotool imagemagick   # looking at the window as a learner would
+    desktop-file-utils appstream lintian   # checking the desktop entry, metadata and package
 )
 
 missing=()
@@ -22,7 +24,25 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo > /dev/null; then
+        echo "These packages are missing: ${missing[*]}" >&2
+        echo "Installing them needs root, and sudo is not installed. Either run this script as root" >&2
+        echo "(su -c scripts/install-deps.sh), or have an administrator run:" >&2
+        echo "    apt-get install --no-install-recommends ${missing[*]}" >&2
+        exit 1
+    fi
+    sudo=(sudo)
+fi
+
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The plan first: every package apt would install with the missing ones, and their sizes.
+mapfile -t planned < <(apt-get install -s --no-install-recommends "${missing[@]}" | awk '/^Inst /{print $2}')
+if [ ${#planned[@]} -gt 0 ]; then
+    read -r download disk < <(apt-cache show --no-all-versions "${planned[@]}" |
+        awk '/^Size:/{d+=$2} /^Installed-Size:/{i+=$2} END{printf "%.0f %.0f\n", d/1e6, i*1024/1e6}')
+    echo "Installing ${#planned[@]} packages (${missing[*]} and what they need):" \
+         "about ${download} MB to download, ${disk} MB of disk space."
+fi
+# env passes the setting through sudo, which would otherwise drop it, so debconf asks nothing.
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr qsizetype kShellTextLimit = 79;
-constexpr int kFileNotFound = 2;
 constexpr int kNoAssociation = 31;
 constexpr int kOpened = 42;
 
@@ -26,6 +25,6 @@ int OpenWithShell(DesktopServices &services, const QString &fileName, const QStr
     const QString folder = shellText(defaultFolder).replace(u'\\', u'/');
     const QFileInfo document(QDir(folder), shellText(fileName));
     if (!document.isFile())
-        return kFileNotFound;
+        return kShellFileNotFound;
     return services.openDocument(document.absoluteFilePath()) ? kOpened : kNoAssociation;
 }

@@ -8,6 +8,9 @@
 
 // Opening a document with the desktop's viewer, the way a shell opens a file it is given.
 
+// OpenWithShell's result when the document does not exist.
+inline constexpr int kShellFileNotFound = 2;
+
 // Texts are held in buffers of 80 characters with the terminating zero: longer ones are cut to 79.
 QString shellText(const QString &text);
 

@@ -4,11 +4,12 @@
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
-#include "app/fmxutils.h"
+#include "app/helpdocument.h"
 #include "quiz/messages.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QScreen>
 #include <QTimer>
 
@@ -117,8 +118,7 @@ void TForm1::About1Click()
 
 void TForm1::ProgramHelpClick()
 {
-    OpenWithShell(m_services, QStringLiteral("LexoSpan Help.pdf"), QStringLiteral(" "),
-                  QStringLiteral("C:\\Lexo_1000"), 5);
+    openHelpDocument(m_services, QCoreApplication::applicationDirPath());
 }
 
 void TForm1::message(const std::string &text)

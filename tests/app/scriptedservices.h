@@ -26,7 +26,8 @@ public:
     QList<bool> answers;        // what the next Yes/No boxes answer; No when empty
     QList<Sound> sounds;
     QStringList openedDocuments;
-    QList<int> randoms; // the next random draws, taken modulo n
+    bool documentsOpen = true;  // whether the viewer opens a document it is given
+    QList<int> randoms;         // the next random draws, taken modulo n
     int reseeds = 0;
     int quits = 0;
     // Runs while a box is up, as a timer tick let through by the box would.
@@ -48,7 +49,7 @@ public:
     bool openDocument(const QString &path) override
     {
         openedDocuments << path;
-        return true;
+        return documentsOpen;
     }
     void reseed() override { ++reseeds; }
     // Scripted draws first; after them a counter, so that a draw loop always meets every value.

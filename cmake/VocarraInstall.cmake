@@ -1,0 +1,14 @@
+# SPDX-FileCopyrightText: 2026 The Vocarra developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Install rules: the programs in bin/, the help document in the program's data folder, and the
+# desktop entry, icons and AppStream metadata where a freedesktop desktop looks for them. The
+# program finds its data from its own folder (VOCARRA_DATA_FROM_BIN), so any prefix works.
+install(TARGETS vocarra vocarra-words RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The help document goes to the data folder rather than the documentation folder: minimal
+# systems often drop /usr/share/doc, and the program needs the document to open it.
+install(FILES "${VOCARRA_HELP_PDF}" DESTINATION "${CMAKE_INSTALL_DATADIR}/vocarra")
+install(FILES "${VOCARRA_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${VOCARRA_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(FILES "${VOCARRA_ICON_SVG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+install(DIRECTORY "${VOCARRA_ICON_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor")
+install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright" DESTINATION "${CMAKE_INSTALL_DOCDIR}")

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/desktopintegration.h"
+
+#include <QApplication>
+#include <QFontInfo>
+
+QString applicationId() { return QStringLiteral(VOCARRA_APP_ID); }
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QFont proportionalInterfaceFont(const QFont &general)
+{
+    if (!QFontInfo(general).fixedPitch())
+        return general;
+    QFont font(general);
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setFixedPitch(false);
+    return font;
+}
+
+void integrateWithDesktop()
+{
+    QGuiApplication::setDesktopFileName(applicationId());
+    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setFont(proportionalInterfaceFont(QApplication::font()));
+}
