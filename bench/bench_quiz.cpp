@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of the quiz's work on the user-interface thread: a load of the largest group with its
 // first question, the judging of one typed answer, and one right answer's whole handler.
-#include "bench/benchtools.h"
 #include "app/silentservices.h"
+#include "bench/benchtools.h"
 
 #include "app/answeredit.h"
 #include "app/lexotyping.h"

@@ -20,7 +20,8 @@ int openHelpDocument(DesktopServices &services, const QString &applicationDir)
 {
     int result = kShellFileNotFound;
     for (const QString &folder : helpDocumentFolders(applicationDir)) {
-        result = OpenWithShell(services, QString::fromUtf16(kHelpDocumentName), QStringLiteral(" "), folder, 5);
+        result = OpenWithShell(services, QString::fromUtf16(kHelpDocumentName), QStringLiteral(" "),
+                               folder, 5);
         if (result != kShellFileNotFound)
             break;
     }

@@ -26,8 +26,8 @@ public:
     QList<bool> answers;        // what the next Yes/No boxes answer; No when empty
     QList<Sound> sounds;
     QStringList openedDocuments;
-    bool documentsOpen = true;  // whether the viewer opens a document it is given
-    QList<int> randoms;         // the next random draws, taken modulo n
+    bool documentsOpen = true; // whether the viewer opens a document it is given
+    QList<int> randoms;        // the next random draws, taken modulo n
     int reseeds = 0;
     int quits = 0;
     // Runs while a box is up, as a timer tick let through by the box would.

@@ -29,7 +29,8 @@ void TestDesktop::desktopEntry_namesTheProgramItsIconAndItsWindow()
     QCOMPARE(entry.value(QStringLiteral("Exec")).toString(), QStringLiteral("vocarra"));
     QCOMPARE(entry.value(QStringLiteral("Icon")).toString(), applicationId());
     // On X11 the window's class is the application name, which the program sets to its title.
-    QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(), QString::fromUtf8(quiz::kApplicationTitle));
+    QCOMPARE(entry.value(QStringLiteral("StartupWMClass")).toString(),
+             QString::fromUtf8(quiz::kApplicationTitle));
     QCOMPARE(QFileInfo(QStringLiteral(VOCARRA_DESKTOP_FILE)).completeBaseName(), applicationId());
 }
 
@@ -39,7 +40,8 @@ void TestDesktop::metadata_pointsAtTheDesktopEntry()
     QVERIFY(metadata.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(metadata.readAll());
     QVERIFY(text.contains(QStringLiteral("<id>%1</id>").arg(applicationId())));
-    QVERIFY(text.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(applicationId())));
+    QVERIFY(text.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>")
+                              .arg(applicationId())));
     QVERIFY(text.contains(QStringLiteral("<release version=\"" VOCARRA_VERSION "\"")));
 }
 
@@ -59,7 +61,8 @@ void TestDesktop::interfaceFont_isNeverMonospaced_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<bool>("replaced");
-    QTest::newRow("a monospaced desktop font is replaced") << QStringLiteral("Liberation Mono") << true;
+    QTest::newRow("a monospaced desktop font is replaced")
+        << QStringLiteral("Liberation Mono") << true;
     QTest::newRow("a proportional one is kept") << QStringLiteral("Liberation Sans") << false;
 }
 

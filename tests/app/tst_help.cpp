@@ -40,7 +40,10 @@ struct Machine {
     }
     QString folderNamed(const QString &name) const
     {
-        return name == u"fixed" ? fixed : name == u"installed" ? installed : name == u"build" ? bin : QString();
+        return name == u"fixed"       ? fixed
+               : name == u"installed" ? installed
+               : name == u"build"     ? bin
+                                      : QString();
     }
 };
 
@@ -58,23 +61,28 @@ private slots:
 
 void TestHelp::lookup_opensTheFirstCopyFound_data()
 {
-    QTest::addColumn<QStringList>("copies");       // folders that hold the document
+    QTest::addColumn<QStringList>("copies"); // folders that hold the document
     QTest::addColumn<bool>("fixedFolderExists");
     QTest::addColumn<bool>("viewerWorks");
-    QTest::addColumn<QStringList>("tried");        // documents handed to the viewer, in order
+    QTest::addColumn<QStringList>("tried"); // documents handed to the viewer, in order
     QTest::addColumn<int>("result");
 
-    const QStringList all{QStringLiteral("fixed"), QStringLiteral("installed"), QStringLiteral("build")};
-    QTest::newRow("the fixed folder comes first") << all << true << true << QStringList{QStringLiteral("fixed")} << 42;
+    const QStringList all{QStringLiteral("fixed"), QStringLiteral("installed"),
+                          QStringLiteral("build")};
+    QTest::newRow("the fixed folder comes first")
+        << all << true << true << QStringList{QStringLiteral("fixed")} << 42;
     QTest::newRow("installed copy without the fixed folder")
         << QStringList{QStringLiteral("installed"), QStringLiteral("build")} << false << true
         << QStringList{QStringLiteral("installed")} << 42;
     QTest::newRow("build copy when run from the build folder")
-        << QStringList{QStringLiteral("build")} << false << true << QStringList{QStringLiteral("build")} << 42;
+        << QStringList{QStringLiteral("build")} << false << true
+        << QStringList{QStringLiteral("build")} << 42;
     // An empty fixed folder is no reason to leave the learner without help.
     QTest::newRow("an empty fixed folder is passed over")
-        << QStringList{QStringLiteral("installed")} << true << true << QStringList{QStringLiteral("installed")} << 42;
-    QTest::newRow("no copy anywhere") << QStringList{} << true << true << QStringList{} << kShellFileNotFound;
+        << QStringList{QStringLiteral("installed")} << true << true
+        << QStringList{QStringLiteral("installed")} << 42;
+    QTest::newRow("no copy anywhere")
+        << QStringList{} << true << true << QStringList{} << kShellFileNotFound;
     // The viewer failed on a real document: another copy would fail the same way.
     QTest::newRow("a failing viewer ends the search")
         << all << true << false << QStringList{QStringLiteral("fixed")} << 31;
@@ -112,7 +120,8 @@ void TestHelp::programHelp_looksBesideTheRunningProgram()
     Machine::putDocument(machine.fixed);
     StartedQuiz quiz;
     quiz->ProgramHelp->trigger();
-    QCOMPARE(quiz.services.openedDocuments, QStringList{QFileInfo(QDir(machine.fixed), kDocument).absoluteFilePath()});
+    QCOMPARE(quiz.services.openedDocuments,
+             QStringList{QFileInfo(QDir(machine.fixed), kDocument).absoluteFilePath()});
 
     QFile::remove(QDir(machine.fixed).filePath(kDocument));
     quiz->ProgramHelp->trigger();

@@ -24,7 +24,9 @@ QString helpSource() { return QString::fromUtf8(readAll(QStringLiteral(VOCARRA_H
 qsizetype count(const QByteArray &pdf, const char *pattern)
 {
     qsizetype matches = 0;
-    for (auto it = QRegularExpression(QString::fromLatin1(pattern)).globalMatch(QString::fromLatin1(pdf)); it.hasNext(); it.next())
+    for (auto it =
+             QRegularExpression(QString::fromLatin1(pattern)).globalMatch(QString::fromLatin1(pdf));
+         it.hasNext(); it.next())
         ++matches;
     return matches;
 }
@@ -71,7 +73,8 @@ void TestHelpBook::helpText_quotesTheProgramsOwnTexts()
     const QString text = expandHelpSource(helpSource());
     QVERIFY(!text.contains(QStringLiteral("{{")));
     QVERIFY(!text.contains(QStringLiteral("<!--")));
-    QVERIFY(text.contains(QString::fromStdString(quiz::endOfListQuestion("Nouns", "New Words Only", "100 Words"))));
+    QVERIFY(text.contains(
+        QString::fromStdString(quiz::endOfListQuestion("Nouns", "New Words Only", "100 Words"))));
     QVERIFY(text.contains(QStringLiteral("Vocarra " VOCARRA_VERSION)));
 }
 
@@ -79,7 +82,8 @@ void TestHelpBook::aPictureThatIsNoScene_isRefused()
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("help.pdf"));
-    const QString problem = writeHelpBook(QStringLiteral("# Help\n\n![gone](no-such-scene.png)\n"), pdf);
+    const QString problem =
+        writeHelpBook(QStringLiteral("# Help\n\n![gone](no-such-scene.png)\n"), pdf);
     QVERIFY(problem.contains(QStringLiteral("no-such-scene.png")));
     QVERIFY(!QFile::exists(pdf));
 }

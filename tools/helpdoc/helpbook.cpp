@@ -36,7 +36,9 @@ void sizePictures(QTextDocument &document)
             if (!part.charFormat().isImageFormat())
                 continue;
             QTextImageFormat format = part.charFormat().toImageFormat();
-            const QImage picture = document.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
+            const QImage picture =
+                document.resource(QTextDocument::ImageResource, QUrl(format.name()))
+                    .value<QImage>();
             format.setWidth(std::min(picture.deviceIndependentSize().width(), kMaxPictureWidth));
             QTextCursor cursor(&document);
             cursor.setPosition(part.position());
@@ -56,8 +58,8 @@ QString expandHelpSource(const QString &markdown)
     QString text = markdown;
     text.remove(comment);
     text.replace(QStringLiteral("{{version}}"), QStringLiteral(VOCARRA_VERSION));
-    text.replace(QStringLiteral("{{end-of-list}}"),
-                 QString::fromStdString(quiz::endOfListQuestion("Nouns", "New Words Only", "100 Words")));
+    text.replace(QStringLiteral("{{end-of-list}}"), QString::fromStdString(quiz::endOfListQuestion(
+                                                        "Nouns", "New Words Only", "100 Words")));
     return text;
 }
 
@@ -83,7 +85,8 @@ QString writeHelpBook(const QString &markdown, const QString &pdfPath)
     for (const QString &name : helpPictureNames(markdown)) {
         const QImage picture = renderHelpScene(name);
         if (picture.isNull())
-            return QStringLiteral("the help text shows a picture that is not a scene: %1").arg(name);
+            return QStringLiteral("the help text shows a picture that is not a scene: %1")
+                .arg(name);
         document.addResource(QTextDocument::ImageResource, QUrl(name), picture);
     }
     sizePictures(document);

@@ -102,7 +102,8 @@ QImage renderHelpScene(const QString &name)
     form.resize(4 * kDesignClient.width(), kDesignClient.height());
     QApplication::processEvents();
     const QMenuBar *menus = form.menuBar();
-    const int menusWidth = menus->actionGeometry(menus->actions().constLast()).right() + 1 + menus->contentsMargins().right();
+    const int menusWidth = menus->actionGeometry(menus->actions().constLast()).right() + 1 +
+                           menus->contentsMargins().right();
     const int width = std::max(kDesignClient.width(), menusWidth);
     form.resize(width, kDesignClient.height() * width / kDesignClient.width() + menus->height());
     QApplication::processEvents();
