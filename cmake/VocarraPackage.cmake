@@ -3,18 +3,6 @@
 # The Debian package, built from the build folder with `cpack -G DEB`. Its library dependencies
 # are worked out from the binaries by dpkg-shlibdeps; what the binaries load at run time without
 # linking it (Qt's platform plugins, the Arial-compatible fonts) is named here.
-
-# Debian wants the changelog compressed with the best compression and without a time stamp.
-set(vocarra_changelog "${PROJECT_BINARY_DIR}/packaging/changelog.gz")
-add_custom_command(
-    OUTPUT "${vocarra_changelog}"
-    COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_BINARY_DIR}/packaging"
-    COMMAND gzip -9nc "${PROJECT_SOURCE_DIR}/packaging/changelog" > "${vocarra_changelog}"
-    DEPENDS "${PROJECT_SOURCE_DIR}/packaging/changelog"
-    COMMENT "Compressing the package's changelog")
-add_custom_target(package_changelog ALL DEPENDS "${vocarra_changelog}")
-install(FILES "${vocarra_changelog}" DESTINATION "${CMAKE_INSTALL_DOCDIR}")
-
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vocarra)
 set(CPACK_PACKAGE_VENDOR "The Vocarra developers")

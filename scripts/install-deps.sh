@@ -40,8 +40,8 @@ fi
 mapfile -t planned < <(apt-get install -s --no-install-recommends "${missing[@]}" | awk '/^Inst /{print $2}')
 if [ ${#planned[@]} -gt 0 ]; then
     read -r download disk < <(apt-cache show --no-all-versions "${planned[@]}" |
-        awk '/^Size:/{d+=$2} /^Installed-Size:/{i+=$2} END{printf "%.0f %.0f\n", d/1e6, i*1024/1e6}')
-    echo "Installing ${#planned[@]} packages (${missing[*]} and what they need):" \
+        awk '/^Size:/{d+=$2} /^Installed-Size:/{i+=$2} END{printf "%.1f %.1f\n", d/1e6, i*1024/1e6}')
+    echo "Installing ${#planned[@]} package(s) (${missing[*]} and what they need):" \
          "about ${download} MB to download, ${disk} MB of disk space."
 fi
 # env passes the setting through sudo, which would otherwise drop it, so debconf asks nothing.
