@@ -12,6 +12,7 @@
 #include <cstring>
 #include <ostream>
 #include <utility>
+#include <vector>
 
 namespace wordlist {
 namespace {
@@ -40,24 +41,17 @@ ParsedArguments usageError(std::string message) { return {{}, std::move(message)
 // Reads one option's value into `options`; the error message, or empty.
 std::string takeValue(Options &options, std::string_view option, std::string_view value)
 {
-    const auto twice = [&] { return "option " + std::string(option) + " given more than once"; };
     const std::string quoted = '\'' + std::string(value) + '\'';
     if (option == "--output") {
-        if (options.outputPath)
-            return twice();
         if (value.empty())
             return "option --output needs a file name";
         options.outputPath = std::string(value);
     } else if (option == "--group") {
-        if (options.group)
-            return twice();
         options.group = groupFromName(value);
         if (!options.group)
             return "unknown group " + quoted +
                    " (Nouns, Verbs, Pronouns, Adjectives, Adverbs, Prepositions, Conjunctions)";
     } else if (option == "--level") {
-        if (options.level)
-            return twice();
         options.level = levelFromName(value);
         if (!options.level)
             return "unknown level " + quoted +
@@ -130,7 +124,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments)
     constexpr std::array<std::string_view, 4> kValueOptions{"--format", "--group", "--level",
                                                             "--output"};
     Options options;
-    bool formatGiven = false;
+    std::vector<std::string_view> given;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         std::string_view option = arguments[i];
         if (option == "--help" || option == "-h") {
@@ -153,11 +147,10 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments)
                 return usageError("option " + std::string(option) + " needs a value");
             value = arguments[++i];
         }
-        if (option == "--format") {
-            if (formatGiven)
-                return usageError("option --format given more than once");
-            formatGiven = true;
-        }
+        // Twice is a mistake whatever the values: which one was meant is anyone's guess.
+        if (std::ranges::find(given, option) != given.end())
+            return usageError("option " + std::string(option) + " given more than once");
+        given.push_back(option);
         if (std::string error = takeValue(options, option, *value); !error.empty())
             return usageError(std::move(error));
     }

@@ -103,7 +103,8 @@ std::optional<QList<QStringList>> parseDelimited(const QByteArray &text, char se
                 field += text[i];
             }
             ++i;
-            if (i < text.size() && text[i] != separator && !text.sliced(i).startsWith(lineEnd))
+            if (i < text.size() && text[i] != separator &&
+                !QByteArrayView(text).sliced(i).startsWith(lineEnd))
                 return std::nullopt;
             continue;
         }
@@ -111,7 +112,7 @@ std::optional<QList<QStringList>> parseDelimited(const QByteArray &text, char se
             fields.append(QString::fromUtf8(field));
             field.clear();
             ++i;
-        } else if (text.sliced(i).startsWith(lineEnd)) {
+        } else if (QByteArrayView(text).sliced(i).startsWith(lineEnd)) {
             fields.append(QString::fromUtf8(field));
             records.append(fields);
             fields.clear();
