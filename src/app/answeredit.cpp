@@ -43,9 +43,10 @@ void AnswerEdit::moveCaretToEnd()
 
 void AnswerEdit::keyPressEvent(QKeyEvent *event)
 {
+    // Return inserts no line break: the box leaves it to the window, whose default button is
+    // Check.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        emit returnPressed();
+        event->ignore();
         return;
     }
     QTextEdit::keyPressEvent(event);

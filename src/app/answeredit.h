@@ -5,8 +5,8 @@
 #include <QTextEdit>
 
 // The answer box: a multi-line, word-wrapped box that holds one line of plain text. Return and
-// Enter never insert a line break; they are reported so that the window can press its Check
-// button. Pasted or dropped text arrives as plain text on one line, so rich text and HTML are never
+// Enter never insert a line break; the box leaves them to the window, whose default button is
+// Check. Pasted or dropped text arrives as plain text on one line, so rich text and HTML are never
 // interpreted and nothing they name is ever fetched.
 class AnswerEdit : public QTextEdit
 {
@@ -21,9 +21,6 @@ public:
 
     // Moves the caret behind the last character.
     void moveCaretToEnd();
-
-signals:
-    void returnPressed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -6,6 +6,7 @@
 #include "app/quizstate.h"
 #include "quiz/judging.h"
 #include "vocabulary/levels.h"
+#include "widgets/glimbtn1.h"
 #include "widgets/gradbtn.h"
 
 #include <QList>
@@ -64,7 +65,7 @@ public:
     TGradBtn *Button2 = nullptr;
     TGradBtn *OrvelButton1 = nullptr;
     TGradBtn *Reset1 = nullptr;
-    QPushButton *Button1 = nullptr;
+    TGlimButton1 *Button1 = nullptr;
     TGradBtn *GradBtn1 = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;

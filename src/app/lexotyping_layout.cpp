@@ -5,6 +5,7 @@
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
+#include "widgets/dialogkeys.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -67,6 +68,9 @@ QPushButton *button(QWidget *parent, const char *name, QRect geometry, const QFo
     auto *push = place<QPushButton>(parent, name, geometry, font);
     push->setText(caption);
     push->setAccessibleName(QString(caption).remove(u'&'));
+    // A focused key takes Return itself, as the gradient buttons do; anywhere else Return goes to
+    // the window's default button.
+    push->setAutoDefault(true);
     return push;
 }
 
@@ -216,8 +220,12 @@ void TForm1::createControls()
                                   QStringLiteral("Peek"), QColor(128, 128, 0));
     Reset1 =
         gradientButton(client, "Reset1", {496, 40, 50, 30}, QStringLiteral("Reset"), Qt::black);
-    Button1 =
-        button(client, "Button1", {448, 311, 80, 41}, arial(17, true), QStringLiteral("Check"));
+    // Check: the window's default button, so Return anywhere in the window presses it.
+    Button1 = place<TGlimButton1>(client, "Button1", {448, 311, 80, 41}, arial(17, true));
+    Button1->setText(QStringLiteral("Check"));
+    Button1->setAccessibleName(QStringLiteral("Check"));
+    Button1->setDefault(true);
+    Button1->setModalResult(1);
     Button1->setEnabled(false);
     // "Repeat" keeps the button's own navy; it has no handler, so a click on it does nothing.
     GradBtn1 = gradientButton(client, "GradBtn1", {176, 312, 80, 22}, QStringLiteral("Repeat"),
@@ -226,12 +234,9 @@ void TForm1::createControls()
     Timer1 = oneShotTimer(this, "Timer1");
     Timer2 = oneShotTimer(this, "Timer2");
 
-    connect(Answer, &AnswerEdit::returnPressed, this, [this] {
-        if (Button1->isEnabled())
-            Button1->click();
-    });
+    new DialogKeyOffer(this);
     connect(m_answerGroup, &QButtonGroup::idClicked, this, &TForm1::AnswerBoxClick);
-    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button1, &TGlimButton1::clicked, this, &TForm1::Button1Click);
     connect(Button2, &TGradBtn::clicked, this, &TForm1::Button2Click);
     connect(OrvelButton1, &TGradBtn::clicked, this, &TForm1::PeekClick);
     connect(Reset1, &TGradBtn::clicked, this, &TForm1::Reset1Click);

@@ -112,30 +112,44 @@ private slots:
     void returnKey_pressesCheckOnlyWhileItIsEnabled_data()
     {
         QTest::addColumn<bool>("typeMode");
+        QTest::addColumn<QString>("typedOn");
         QTest::addColumn<int>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<bool>("judged");
         const Qt::KeyboardModifiers none;
-        QTest::newRow("Return") << true << int(Qt::Key_Return) << none;
-        QTest::newRow("keypad Enter") << true << int(Qt::Key_Enter) << (none | Qt::KeypadModifier);
-        QTest::newRow("Shift+Return") << true << int(Qt::Key_Return) << (none | Qt::ShiftModifier);
-        QTest::newRow("multiple choice") << false << int(Qt::Key_Return) << none;
+        const QString answer = u"Answer"_s;
+        QTest::newRow("Return") << true << answer << int(Qt::Key_Return) << none << true;
+        QTest::newRow("keypad Enter")
+            << true << answer << int(Qt::Key_Enter) << (none | Qt::KeypadModifier) << true;
+        QTest::newRow("Return on a status box")
+            << true << u"Level"_s << int(Qt::Key_Return) << none << true;
+        // The default button takes Return only without Shift, Ctrl or Alt.
+        QTest::newRow("Shift+Return")
+            << true << answer << int(Qt::Key_Return) << (none | Qt::ShiftModifier) << false;
+        QTest::newRow("Escape") << true << answer << int(Qt::Key_Escape) << none << false;
+        QTest::newRow("multiple choice") << false << answer << int(Qt::Key_Return) << none << false;
     }
 
     void returnKey_pressesCheckOnlyWhileItIsEnabled()
     {
         QFETCH(bool, typeMode);
+        QFETCH(QString, typedOn);
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(bool, judged);
 
         StartedQuiz quiz;
         if (typeMode)
             quiz->TypeAnswer->trigger();
         QTest::keyClicks(quiz->Answer, u"palabra"_s);
-        QTest::keyClick(quiz->Answer, Qt::Key(key), modifiers);
+        auto *target = quiz->findChild<QWidget *>(typedOn);
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key(key), modifiers);
         // No line break is ever inserted; in multiple choice the box is read-only and Check off.
-        QCOMPARE(quiz->Answer->toPlainText(), typeMode ? u"palabra is Correct!"_s : QString());
-        QCOMPARE(quiz->state().TrialCount, typeMode ? 1 : 0);
-        QCOMPARE(quiz.services.sounds.size(), typeMode ? 1 : 0);
+        const QString typed = typeMode ? u"palabra"_s : QString();
+        QCOMPARE(quiz->Answer->toPlainText(), judged ? u"palabra is Correct!"_s : typed);
+        QCOMPARE(quiz->state().TrialCount, judged ? 1 : 0);
+        QCOMPARE(quiz.services.sounds.size(), judged ? 1 : 0);
     }
 
     void score_followsEveryJudgedAnswer_untilReset()
