@@ -56,7 +56,7 @@ class TestHelp : public QObject
 private slots:
     void lookup_opensTheFirstCopyFound_data();
     void lookup_opensTheFirstCopyFound();
-    void programHelp_looksBesideTheRunningProgram();
+    void programHelp_asksTheFixedFolderFirst();
 };
 
 void TestHelp::lookup_opensTheFirstCopyFound_data()
@@ -112,10 +112,10 @@ void TestHelp::lookup_opensTheFirstCopyFound()
     QVERIFY(services.messages.isEmpty());
 }
 
-void TestHelp::programHelp_looksBesideTheRunningProgram()
+void TestHelp::programHelp_asksTheFixedFolderFirst()
 {
-    // The menu item searches from the test program's own folder, where no document lies, after
-    // the fixed folder of the current one.
+    // Through the menu: the fixed folder of the current folder first; without it, the search goes
+    // on from the test program's own folder, where no document lies, and opens nothing.
     Machine machine;
     Machine::putDocument(machine.fixed);
     StartedQuiz quiz;
