@@ -3,6 +3,7 @@
 #include "vocabulary/groupwords.h"
 
 #include "vocabulary/cp1252.h"
+#include "vocabulary/data/allwords.h"
 
 namespace vocabulary {
 namespace {
@@ -75,20 +76,6 @@ std::span<const WordPair> groupWords(Group group)
 {
     static const std::vector<std::vector<WordPair>> all = buildAllGroups();
     return all[static_cast<std::size_t>(group)];
-}
-
-const SourceGroup &sourceOf(Group group)
-{
-    switch (group) {
-    case Group::Nouns: return nounSource;
-    case Group::Verbs: return verbSource;
-    case Group::Pronouns: return pronounSource;
-    case Group::Adjectives: return adjectiveSource;
-    case Group::Adverbs: return adverbSource;
-    case Group::Prepositions: return prepositionSource;
-    case Group::Conjunctions: return conjunctionSource;
-    }
-    return nounSource;
 }
 
 } // namespace vocabulary

@@ -2,21 +2,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "vocabulary/levels.h"
 
+#include "vocabulary/data/allwords.h"
+#include "vocabulary/wordtables.h"
+
 #include <numeric>
 
 namespace vocabulary {
 namespace {
 
-// Words new at each level, "100 Words" to "1000 Words", in group order.
-constexpr std::array<std::array<int, kLevelCount>, kGroupCount> kBlockSizes{{
-    {11, 35, 53, 55, 59, 69, 72, 58, 73, 78},           // Nouns
-    {154, 243, 250, 205, 260, 255, 278, 317, 343, 283}, // Verbs
-    {21, 3, 1, 0, 0, 0, 0, 1, 1, 0},                    // Pronouns
-    {18, 44, 3, 27, 25, 15, 19, 18, 24, 15},            // Adjectives
-    {18, 17, 8, 11, 3, 3, 5, 4, 3, 3},                  // Adverbs
-    {10, 3, 1, 5, 1, 0, 0, 0, 0, 0},                    // Prepositions
-    {8, 0, 2, 2, 0, 0, 1, 0, 0, 1},                     // Conjunctions
-}};
+using LevelSizes = std::array<int, kLevelCount>;
+
+// The table entries each level of a word list brings in: its lines, a verb set counting for its
+// infinitive and six person forms.
+constexpr LevelSizes blockSizesOf(const SourceGroup &source)
+{
+    LevelSizes sizes{};
+    for (std::size_t level = 0; level < sizes.size(); ++level) {
+        for (const SourceLine &line : source[level].lines)
+            sizes[level] += line.entryCount();
+    }
+    return sizes;
+}
+
+constexpr std::array<LevelSizes, kGroupCount> blockSizesOfAllGroups()
+{
+    std::array<LevelSizes, kGroupCount> sizes{};
+    for (Group group : kGroups)
+        sizes[static_cast<std::size_t>(group)] = blockSizesOf(sourceOf(group));
+    return sizes;
+}
+
+// Words new at each level, "100 Words" to "1000 Words", in group order, counted from the word
+// lists by the compiler.
+constexpr std::array<LevelSizes, kGroupCount> kBlockSizes = blockSizesOfAllGroups();
+
+constexpr bool everyGroupFitsTheTables()
+{
+    for (const LevelSizes &sizes : kBlockSizes) {
+        int words = 0;
+        for (int size : sizes)
+            words += size;
+        if (words > kTableSlots)
+            return false;
+    }
+    return true;
+}
+static_assert(everyGroupFitsTheTables(), "a word group has more words than the tables have slots");
 
 constexpr std::array<std::string_view, kGroupCount> kGroupBoxTexts{
     "Nouns", "Verbs", "Pronouns", "Adjectives", "Adverbs", "Prepositions", "Conjunctions"};
@@ -25,10 +56,7 @@ constexpr std::array<std::string_view, kLevelCount> kLevelTexts{
     "100 Words", "200 Words", "300 Words", "400 Words", "500 Words",
     "600 Words", "700 Words", "800 Words", "900 Words", "1000 Words"};
 
-const std::array<int, kLevelCount> &sizesOf(Group group)
-{
-    return kBlockSizes[static_cast<std::size_t>(group)];
-}
+const LevelSizes &sizesOf(Group group) { return kBlockSizes[static_cast<std::size_t>(group)]; }
 
 } // namespace
 

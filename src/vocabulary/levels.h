@@ -6,9 +6,9 @@
 #include <optional>
 #include <string_view>
 
-// The seven word groups and the ten levels, and the one table that says how many words each group
-// brings in at each level. The first index of a level's block and the words up to a level are
-// sums over that table, so they can never disagree with it.
+// The seven word groups and the ten levels, and how many words each group brings in at each level,
+// counted from the word lists at compile time. The first index of a level's block and the words up
+// to a level are sums over those counts, so they can never disagree with the lists.
 namespace vocabulary {
 
 enum class Group { Nouns, Verbs, Pronouns, Adjectives, Adverbs, Prepositions, Conjunctions };

@@ -9,7 +9,8 @@
 #include <string_view>
 
 // The word lists as they are written in the data sources: UTF-8 text, one pair or one verb set per
-// line, grouped by level. They are converted to Windows-1252 table entries once, at first use.
+// line, grouped by level. They are converted to Windows-1252 table entries once, at first use, and
+// the size of every level's block is counted from them at compile time.
 namespace vocabulary {
 
 // The Spanish present forms of a verb set, in the order yo, tú, él, nosotros, vosotros, ellos.
@@ -23,9 +24,9 @@ struct SourceLine {
     std::string_view spanish;
     PresentForms present{};
 
-    bool opensPresentSet() const { return !present[0].empty(); }
+    constexpr bool opensPresentSet() const { return !present[0].empty(); }
     // The number of table entries this line becomes.
-    int entryCount() const { return opensPresentSet() ? 7 : 1; }
+    constexpr int entryCount() const { return opensPresentSet() ? 7 : 1; }
 };
 
 // The words that are new at one level, under the level's name ("300 Words").
@@ -36,14 +37,6 @@ struct SourceLevel {
 
 using SourceGroup = std::array<SourceLevel, kLevelCount>;
 
-extern const SourceGroup nounSource;
-extern const SourceGroup verbSource;
-extern const SourceGroup pronounSource;
-extern const SourceGroup adjectiveSource;
-extern const SourceGroup adverbSource;
-extern const SourceGroup prepositionSource;
-extern const SourceGroup conjunctionSource;
-
-const SourceGroup &sourceOf(Group group);
+// The lists themselves are in data/, one header per group; data/allwords.h gives them by group.
 
 } // namespace vocabulary

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "testbytes.h"
 #include "vocabulary/cp1252.h"
+#include "vocabulary/data/allwords.h"
 #include "vocabulary/groupwords.h"
 
 #include <QFile>

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The adverbs, level by level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine adverbs100[] = {
+inline constexpr SourceLine adverbs100[] = {
     {"slow", "lentamente despacio"},
     {"as", "como"},
     {"by", "cerca"},
@@ -30,7 +30,7 @@ constexpr SourceLine adverbs100[] = {
     {"where", "donde adonde"},
 };
 
-constexpr SourceLine adverbs200[] = {
+inline constexpr SourceLine adverbs200[] = {
     {"too", "también además"},
     {"back", "atrás detrás"},
     {"little", "poco"},
@@ -50,7 +50,7 @@ constexpr SourceLine adverbs200[] = {
     {"near", "cerca"},
 };
 
-constexpr SourceLine adverbs300[] = {
+inline constexpr SourceLine adverbs300[] = {
     {"still", "aún todavía"},
     {"between", "entre"},
     {"never", "nunca jamás"},
@@ -61,7 +61,7 @@ constexpr SourceLine adverbs300[] = {
     {"once", "una_vez"},
 };
 
-constexpr SourceLine adverbs400[] = {
+inline constexpr SourceLine adverbs400[] = {
     {"enough", "bastante"},
     {"above", "arriba encima"},
     {"ever", "siempre"},
@@ -75,19 +75,19 @@ constexpr SourceLine adverbs400[] = {
     {"ago", "pasado"},
 };
 
-constexpr SourceLine adverbs500[] = {
+inline constexpr SourceLine adverbs500[] = {
     {"instead", "en_cambio"},
     {"yes", "si"},
     {"yet", "todavía"},
 };
 
-constexpr SourceLine adverbs600[] = {
+inline constexpr SourceLine adverbs600[] = {
     {"perhaps", "quizá tal_vez"},
     {"sudden", "súbito"},
     {"wild", "violentamente"},
 };
 
-constexpr SourceLine adverbs700[] = {
+inline constexpr SourceLine adverbs700[] = {
     {"either", "tampoco"},
     {"else", "de_otro_modo"},
     {"quite", "del_todo absolutamente"},
@@ -95,28 +95,26 @@ constexpr SourceLine adverbs700[] = {
     {"single", "sólo"},
 };
 
-constexpr SourceLine adverbs800[] = {
+inline constexpr SourceLine adverbs800[] = {
     {"least", "menos"},
     {"clean", "completamente"},
     {"please", "por_favor"},
     {"thus", "así tal"},
 };
 
-constexpr SourceLine adverbs900[] = {
+inline constexpr SourceLine adverbs900[] = {
     {"rather", "mejor bastante más más_bien"},
     {"particularly", "especialmente"},
     {"wrong", "mal"},
 };
 
-constexpr SourceLine adverbs1000[] = {
+inline constexpr SourceLine adverbs1000[] = {
     {"double", "doble"},
     {"dear", "caro"},
     {"especially", "especialmente"},
 };
 
-} // namespace
-
-const SourceGroup adverbSource{{
+inline constexpr SourceGroup adverbSource{{
     {"100 Words", adverbs100},
     {"200 Words", adverbs200},
     {"300 Words", adverbs300},
@@ -129,5 +127,5 @@ const SourceGroup adverbSource{{
     {"1000 Words", adverbs1000},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The adjectives with the articles, determiners and numbers, level by level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine adjectives100[] = {
+inline constexpr SourceLine adjectives100[] = {
     {"the", "el la lo los las"},
     {"a an", "un una"},
     {"one", "uno una"},
@@ -30,7 +30,7 @@ constexpr SourceLine adjectives100[] = {
     {"most", "más"},
 };
 
-constexpr SourceLine adjectives200[] = {
+inline constexpr SourceLine adjectives200[] = {
     {"new", "nuevo"},
     {"little", "pequeño poco"},
     {"only", "solo único"},
@@ -77,13 +77,13 @@ constexpr SourceLine adjectives200[] = {
     {"near", "próximo cercano"},
 };
 
-constexpr SourceLine adjectives300[] = {
+inline constexpr SourceLine adjectives300[] = {
     {"cut", "cortado"},
     {"sure", "seguro cierto"},
     {"main", "principal"},
 };
 
-constexpr SourceLine adjectives400[] = {
+inline constexpr SourceLine adjectives400[] = {
     {"enough", "bastante"},
     {"plain", "llano"},
     {"usual", "usual ordinario"},
@@ -113,7 +113,7 @@ constexpr SourceLine adjectives400[] = {
     {"cold", "frío"},
 };
 
-constexpr SourceLine adjectives500[] = {
+inline constexpr SourceLine adjectives500[] = {
     {"fine", "fino bueno"},
     {"certain", "cierto positivo"},
     {"dark", "oscuro"},
@@ -141,7 +141,7 @@ constexpr SourceLine adjectives500[] = {
     {"distant", "distante"},
 };
 
-constexpr SourceLine adjectives600[] = {
+inline constexpr SourceLine adjectives600[] = {
     {"grand", "grande"},
     {"present", "presente"},
     {"heavy", "pesado"},
@@ -159,7 +159,7 @@ constexpr SourceLine adjectives600[] = {
     {"strange", "extraño"},
 };
 
-constexpr SourceLine adjectives700[] = {
+inline constexpr SourceLine adjectives700[] = {
     {"eight", "ocho"},
     {"seven", "siete"},
     {"third", "tercero"},
@@ -181,7 +181,7 @@ constexpr SourceLine adjectives700[] = {
     {"twenty", "veinte"},
 };
 
-constexpr SourceLine adjectives800[] = {
+inline constexpr SourceLine adjectives800[] = {
     {"exact", "exacto"},
     {"loud", "alto"},
     {"clean", "limpio"},
@@ -202,7 +202,7 @@ constexpr SourceLine adjectives800[] = {
     {"thick", "grueso espeso"},
 };
 
-constexpr SourceLine adjectives900[] = {
+inline constexpr SourceLine adjectives900[] = {
     {"necessary", "necesario"},
     {"sharp", "agudo"},
     {"famous", "famoso"},
@@ -229,7 +229,7 @@ constexpr SourceLine adjectives900[] = {
     {"continent", "continente"},
 };
 
-constexpr SourceLine adjectives1000[] = {
+inline constexpr SourceLine adjectives1000[] = {
     {"pretty", "lindo bonito"},
     {"huge", "enorme"},
     {"similar", "similar"},
@@ -247,9 +247,7 @@ constexpr SourceLine adjectives1000[] = {
     {"liquid", "líquido"},
 };
 
-} // namespace
-
-const SourceGroup adjectiveSource{{
+inline constexpr SourceGroup adjectiveSource{{
     {"100 Words", adjectives100},
     {"200 Words", adjectives200},
     {"300 Words", adjectives300},
@@ -262,5 +260,5 @@ const SourceGroup adjectiveSource{{
     {"1000 Words", adjectives1000},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pronouns, level by level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine pronouns100[] = {
+inline constexpr SourceLine pronouns100[] = {
     {"what", "qué cuál"},
     {"it", "él ella lo la le"},
     {"you", "tú usted vosotros ustedes"},
@@ -33,27 +33,25 @@ constexpr SourceLine pronouns100[] = {
     {"who", "quien quienes que"},
 };
 
-constexpr SourceLine pronouns200[] = {
+inline constexpr SourceLine pronouns200[] = {
     {"me", "me mí"},
     {"such", "tal tales"},
     {"us", "nos"},
 };
 
-constexpr SourceLine pronouns300[] = {
+inline constexpr SourceLine pronouns300[] = {
     {"those", "ésos ésas aquéllos aquéllas"},
 };
 
-constexpr SourceLine pronouns800[] = {
+inline constexpr SourceLine pronouns800[] = {
     {"whose", "cuyo cuya cuyos cuyas"},
 };
 
-constexpr SourceLine pronouns900[] = {
+inline constexpr SourceLine pronouns900[] = {
     {"mine", "mio"},
 };
 
-} // namespace
-
-const SourceGroup pronounSource{{
+inline constexpr SourceGroup pronounSource{{
     {"100 Words", pronouns100},
     {"200 Words", pronouns200},
     {"300 Words", pronouns300},
@@ -66,5 +64,5 @@ const SourceGroup pronounSource{{
     {"1000 Words", {}},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The nouns, level by level: the words of "100 Words" first, then those new at each level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine nouns100[] = {
+inline constexpr SourceLine nouns100[] = {
     {"word", "palabra"},
     {"time", "tiempo"},
     {"way", "modo"},
@@ -23,7 +23,7 @@ constexpr SourceLine nouns100[] = {
     {"side", "lado costado"},
 };
 
-constexpr SourceLine nouns200[] = {
+inline constexpr SourceLine nouns200[] = {
     {"work", "trabajo"},
     {"part", "parte"},
     {"place", "lugar sitio"},
@@ -61,7 +61,7 @@ constexpr SourceLine nouns200[] = {
     {"father", "padre"},
 };
 
-constexpr SourceLine nouns300[] = {
+inline constexpr SourceLine nouns300[] = {
     {"head", "cabeza"},
     {"page", "página"},
     {"country", "pais patria"},
@@ -117,7 +117,7 @@ constexpr SourceLine nouns300[] = {
     {"wood", "madera madero leño"},
 };
 
-constexpr SourceLine nouns400[] = {
+inline constexpr SourceLine nouns400[] = {
     {"girl", "muchacha"},
     {"list", "lista"},
     {"talk", "habla charla"},
@@ -175,7 +175,7 @@ constexpr SourceLine nouns400[] = {
     {"voice", "voz"},
 };
 
-constexpr SourceLine nouns500[] = {
+inline constexpr SourceLine nouns500[] = {
     {"unit", "unidad"},
     {"power", "poder"},
     {"town", "ciudad villa pueblo"},
@@ -237,7 +237,7 @@ constexpr SourceLine nouns500[] = {
     {"language", "lenguaje lengua idioma"},
 };
 
-constexpr SourceLine nouns600[] = {
+inline constexpr SourceLine nouns600[] = {
     {"ball", "bola pelota"},
     {"wave", "onda"},
     {"drop", "gota"},
@@ -309,7 +309,7 @@ constexpr SourceLine nouns600[] = {
     {"jump", "salto"},
 };
 
-constexpr SourceLine nouns700[] = {
+inline constexpr SourceLine nouns700[] = {
     {"baby", "bebé nene"},
     {"eight", "ocho"},
     {"village", "aldea pueblo"},
@@ -384,7 +384,7 @@ constexpr SourceLine nouns700[] = {
     {"hole", "agujero"},
 };
 
-constexpr SourceLine nouns800[] = {
+inline constexpr SourceLine nouns800[] = {
     {"melody", "melodía"},
     {"trip", "viaje"},
     {"office", "oficina"},
@@ -445,7 +445,7 @@ constexpr SourceLine nouns800[] = {
     {"process", "procedimiento proceso"},
 };
 
-constexpr SourceLine nouns900[] = {
+inline constexpr SourceLine nouns900[] = {
     {"guess", "adivinación"},
     {"wing", "ala"},
     {"neighbor", "vecino"},
@@ -521,7 +521,7 @@ constexpr SourceLine nouns900[] = {
     {"oxygen", "oxígeno"},
 };
 
-constexpr SourceLine nouns1000[] = {
+inline constexpr SourceLine nouns1000[] = {
     {"sugar", "azúcar"},
     {"breath", "aliento soplo"},
     {"skill", "habilidad"},
@@ -602,9 +602,7 @@ constexpr SourceLine nouns1000[] = {
     {"neck", "cuello"},
 };
 
-} // namespace
-
-const SourceGroup nounSource{{
+inline constexpr SourceGroup nounSource{{
     {"100 Words", nouns100},
     {"200 Words", nouns200},
     {"300 Words", nouns300},
@@ -617,5 +615,5 @@ const SourceGroup nounSource{{
     {"1000 Words", nouns1000},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

@@ -3,15 +3,15 @@
 // The verbs, level by level. A line with six Spanish forms is an infinitive that opens a present
 // set: it stands for itself and its six person entries, whose English texts follow from the
 // infinitive (see groupwords.cpp) and whose Spanish texts are the forms listed, yo to ellos.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine verbs100[] = {
+inline constexpr SourceLine verbs100[] = {
     {"he_(she_it) is", "es está"},
     {"I was", "fui estuve"},
     {"he_(she_it) was", "fue estuvo"},
@@ -96,7 +96,7 @@ constexpr SourceLine verbs100[] = {
     {"to find", "hallar", {"hallo", "hallas", "halla", "hallamos", "halláis", "hallan"}},
 };
 
-constexpr SourceLine verbs200[] = {
+inline constexpr SourceLine verbs200[] = {
     {"to take", "tomar", {"tomo", "tomas", "toma", "tomamos", "tomáis", "toman"}},
     {"to get", "obtener conseguir", {"obtengo consigo", "obtienes consigues", "obtiene consigue", "obtenemos conseguimos", "obtenéis conseguís", "obtienen consiguen"}},
     {"made", "hecho"},
@@ -162,7 +162,7 @@ constexpr SourceLine verbs200[] = {
     {"to build", "construir", {"construyo", "construyes", "construye", "construimos", "construís", "construyen"}},
 };
 
-constexpr SourceLine verbs300[] = {
+inline constexpr SourceLine verbs300[] = {
     {"to stand", "leventarse", {"me_levanto", "te_levantas", "se_levanta", "nos_levantamos", "os_levatáis", "se_levantan"}},
     {"I should", "debo"},
     {"you should", "debes"},
@@ -259,7 +259,7 @@ constexpr SourceLine verbs300[] = {
     {"to color", "colorar", {"coloro", "coloras", "colora", "coloramos", "coloráis", "coloran"}},
 };
 
-constexpr SourceLine verbs400[] = {
+inline constexpr SourceLine verbs400[] = {
     {"to feel", "sentir", {"siento", "sientes", "siente", "sentimos", "sentís", "sienten"}},
     {"to talk", "hablar", {"hablo", "hablas", "habla", "hablamos", "habláis", "hablan"}},
     {"to direct", "dirigir", {"dirijo", "diriges", "dirige", "dirigimos", "dirigís", "dirigen"}},
@@ -311,7 +311,7 @@ constexpr SourceLine verbs400[] = {
     {"to notice", "notar", {"noto", "notas", "nota", "notamos", "notáis", "notan"}},
 };
 
-constexpr SourceLine verbs500[] = {
+inline constexpr SourceLine verbs500[] = {
     {"to fly", "volar", {"vuelo", "vuelas", "vuela", "volamos", "voláis", "vuelan"}},
     {"to fall", "caer", {"caigo", "caes", "cae", "caemos", "caéis", "caen"}},
     {"to lead", "conducir", {"conduzco", "conduces", "conduce", "conducimos", "conducís", "conducen"}},
@@ -376,7 +376,7 @@ constexpr SourceLine verbs500[] = {
     {"to paint", "pintar", {"pinto", "pintas", "pinta", "pintamos", "pintáis", "pintan"}},
 };
 
-constexpr SourceLine verbs600[] = {
+inline constexpr SourceLine verbs600[] = {
     {"to wave", "ondear", {"ondeo", "ondeas", "ondea", "ondeamos", "ondeáis", "ondean"}},
     {"to drop", "derribar", {"derribo", "derribas", "derriba", "derribamos", "derribáis", "derriban"}},
     {"I am", "soy"},
@@ -436,7 +436,7 @@ constexpr SourceLine verbs600[] = {
     {"to clothe", "vestir", {"visto", "vistes", "viste", "vestimos", "vestís", "visten"}},
 };
 
-constexpr SourceLine verbs700[] = {
+inline constexpr SourceLine verbs700[] = {
     {"to meet", "encontrar", {"encuentro", "encuentras", "encuentra", "encontramos", "encontráis", "encuentran"}},
     {"to buy", "comprar", {"compro", "compras", "compra", "compramos", "compráis", "compran"}},
     {"to raise", "levantar", {"levanto", "levantas", "levanta", "levantamos", "levantáis", "levantan"}},
@@ -501,7 +501,7 @@ constexpr SourceLine verbs700[] = {
     {"to trade", "trocar", {"trueco", "truecas", "trueca", "trocamos", "trocáis", "truecan"}},
 };
 
-constexpr SourceLine verbs800[] = {
+inline constexpr SourceLine verbs800[] = {
     {"to receive", "recibir", {"recibo", "recibes", "recibe", "recibimos", "recibís", "reciben"}},
     {"to row", "remar", {"remo", "remas", "rema", "remamos", "remáis", "reman"}},
     {"to exact", "exigir", {"exijo", "exiges", "exige", "exigimos", "exigís", "exigen"}},
@@ -605,7 +605,7 @@ constexpr SourceLine verbs800[] = {
     {"to operate", "actuar", {"actúo", "actúas", "actúa", "actuamos", "actuáis", "actúan"}},
 };
 
-constexpr SourceLine verbs900[] = {
+inline constexpr SourceLine verbs900[] = {
     {"to guess", "adivinar", {"adivino", "adivinas", "adivina", "adivinamos", "adivináis", "adivinan"}},
     {"to create", "crear", {"creo", "creas", "crea", "creamos", "creáis", "crean"}},
     {"to wash", "lavar", {"lavo", "lavas", "lava", "lavamos", "laváis", "lavan"}},
@@ -663,7 +663,7 @@ constexpr SourceLine verbs900[] = {
     {"to demand", "demandar", {"demando", "demandas", "demanda", "demandamos", "demandáis", "demandan"}},
 };
 
-constexpr SourceLine verbs1000[] = {
+inline constexpr SourceLine verbs1000[] = {
     {"to season", "sazonar", {"sazono", "sazonas", "sazona", "sazonamos", "sazonáis", "sazonan"}},
     {"to thank", "dar_gracias", {"doy_gracias", "das_gracias", "da_gracias", "damos_gracias", "dais_gracias", "dan_gracias"}},
     {"to branch", "eschar_ramas", {"echo_ramas", "echas_ramas", "echa_ramas", "echamos_ramas", "echáis_ramas", "echan_ramas"}},
@@ -727,9 +727,7 @@ constexpr SourceLine verbs1000[] = {
     {"they meant", "significaron"},
 };
 
-} // namespace
-
-const SourceGroup verbSource{{
+inline constexpr SourceGroup verbSource{{
     {"100 Words", verbs100},
     {"200 Words", verbs200},
     {"300 Words", verbs300},
@@ -742,5 +740,5 @@ const SourceGroup verbSource{{
     {"1000 Words", verbs1000},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The prepositions, level by level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine prepositions100[] = {
+inline constexpr SourceLine prepositions100[] = {
     {"over", "sobre encima_de"},
     {"of", "de"},
     {"in at", "en"},
@@ -22,17 +22,17 @@ constexpr SourceLine prepositions100[] = {
     {"since", "desde"},
 };
 
-constexpr SourceLine prepositions200[] = {
+inline constexpr SourceLine prepositions200[] = {
     {"above", "sobre encima_de"},
     {"during", "durante"},
     {"toward", "hacia"},
 };
 
-constexpr SourceLine prepositions300[] = {
+inline constexpr SourceLine prepositions300[] = {
     {"against", "contra"},
 };
 
-constexpr SourceLine prepositions400[] = {
+inline constexpr SourceLine prepositions400[] = {
     {"from", "de desde"},
     {"on", "en sobre"},
     {"among", "entre"},
@@ -40,13 +40,11 @@ constexpr SourceLine prepositions400[] = {
     {"opposite", "en_frente_de"},
 };
 
-constexpr SourceLine prepositions500[] = {
+inline constexpr SourceLine prepositions500[] = {
     {"by through", "por"},
 };
 
-} // namespace
-
-const SourceGroup prepositionSource{{
+inline constexpr SourceGroup prepositionSource{{
     {"100 Words", prepositions100},
     {"200 Words", prepositions200},
     {"300 Words", prepositions300},
@@ -59,5 +57,5 @@ const SourceGroup prepositionSource{{
     {"1000 Words", {}},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on

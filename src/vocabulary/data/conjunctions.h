@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The conjunctions, level by level.
+#pragma once
 
 #include "vocabulary/sourcewords.h"
 
 // The tables keep one word per line, as the word lists are read and edited.
 // clang-format off
-namespace vocabulary {
-namespace {
+namespace vocabulary::data {
 
-constexpr SourceLine conjunctions100[] = {
+inline constexpr SourceLine conjunctions100[] = {
     {"if", "si"},
     {"and", "y e"},
     {"that", "que"},
@@ -20,27 +20,25 @@ constexpr SourceLine conjunctions100[] = {
     {"while", "mientras"},
 };
 
-constexpr SourceLine conjunctions300[] = {
+inline constexpr SourceLine conjunctions300[] = {
     {"until", "hasta_que"},
     {"though", "aunque aun_cuando"},
 };
 
-constexpr SourceLine conjunctions400[] = {
+inline constexpr SourceLine conjunctions400[] = {
     {"since", "desde_que"},
     {"nor", "ni"},
 };
 
-constexpr SourceLine conjunctions700[] = {
+inline constexpr SourceLine conjunctions700[] = {
     {"than", "que"},
 };
 
-constexpr SourceLine conjunctions1000[] = {
+inline constexpr SourceLine conjunctions1000[] = {
     {"whether", "si"},
 };
 
-} // namespace
-
-const SourceGroup conjunctionSource{{
+inline constexpr SourceGroup conjunctionSource{{
     {"100 Words", conjunctions100},
     {"200 Words", {}},
     {"300 Words", conjunctions300},
@@ -53,5 +51,5 @@ const SourceGroup conjunctionSource{{
     {"1000 Words", conjunctions1000},
 }};
 
-} // namespace vocabulary
+} // namespace vocabulary::data
 // clang-format on
