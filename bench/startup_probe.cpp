@@ -4,6 +4,7 @@
 // first question is on screen; the startup benchmark runs it as a child process.
 #include "bench/benchtools.h"
 
+#include "app/applicationidentity.h"
 #include "app/lexotyping.h"
 #include "app/qtdesktopservices.h"
 
@@ -17,7 +18,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lexo/Spanish"));
+    setApplicationIdentity();
     QtDesktopServices services;
     TForm1 form(services);
     services.setOwner(&form);
