@@ -199,6 +199,7 @@ private:
     // Questions
     void PickNextEntry();
     int drawUnaskedPosition();
+    void markDone(int position);
     void fillWrongChoices();
     void setAnswerItem(int slot, int tableIndex);
     void clearAnswerSelection();
@@ -216,15 +217,19 @@ private:
     void keyClick(int key);
 
     // Modal boxes of the window's own. While one is open, timer ticks still arrive; a tick of
-    // Timer2 then is dropped, because whatever opened the box goes on to ask its own question.
+    // Timer2 then is held and taken once the box is closed and its opener is done, unless a
+    // question has been asked in the meantime.
     void message(const std::string &text);
     bool confirm(const std::string &text);
+    void releaseHeldTick();
+    void takeHeldTick();
 
     DesktopServices &m_services;
     QuizState m_state;
     std::array<QRadioButton *, 4> m_answerItems{};
     QButtonGroup *m_answerGroup = nullptr;
     int m_modalDepth = 0;
+    bool m_tickHeld = false;
     bool m_activated = false;
     bool m_farewellShown = false;
     // The list as loaded: its offset and the loaded group's size, so that a level pointed at

@@ -32,7 +32,7 @@ void TForm1::recordRightAnswer()
 {
     // Only a word answered right at the first try counts as done for this pass.
     if (m_state.FirstTry)
-        m_state.AskedList.append(m_state.CurrentPosText.toInt());
+        markDone(m_state.CurrentPosText.toInt());
     else
         m_state.FirstTry = true;
 }

@@ -13,6 +13,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 TForm1::TForm1(DesktopServices &services, QWidget *parent)
     : QMainWindow(parent)
     , m_services(services)
@@ -87,10 +89,14 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::sayFarewell()
 {
     // The farewell is said once, whichever way the learner leaves.
-    if (m_farewellShown)
-        return;
-    m_farewellShown = true;
-    message(quiz::farewellMessage());
+    if (!m_farewellShown) {
+        m_farewellShown = true;
+        message(quiz::farewellMessage());
+    }
+    // The program is ending: a tick pending or held over the farewell would only bring a word or
+    // the end-of-list question up behind it.
+    Timer2->stop();
+    m_tickHeld = false;
 }
 
 void TForm1::FormClose()
@@ -126,6 +132,7 @@ void TForm1::message(const std::string &text)
     ++m_modalDepth;
     m_services.showMessage(QString::fromStdString(text));
     --m_modalDepth;
+    releaseHeldTick();
 }
 
 bool TForm1::confirm(const std::string &text)
@@ -134,5 +141,20 @@ bool TForm1::confirm(const std::string &text)
     const bool yes =
         m_services.askYesNo(QString::fromUtf8(quiz::kConfirmTitle), QString::fromStdString(text));
     --m_modalDepth;
+    releaseHeldTick();
     return yes;
+}
+
+void TForm1::releaseHeldTick()
+{
+    // Whatever opened the box goes on first; the held tick comes after it from the event loop, and
+    // only if no question was asked in the meantime (AskQuestion drops it).
+    if (m_modalDepth == 0 && m_tickHeld)
+        QMetaObject::invokeMethod(this, &TForm1::takeHeldTick, Qt::QueuedConnection);
+}
+
+void TForm1::takeHeldTick()
+{
+    if (std::exchange(m_tickHeld, false))
+        NewQuestion();
 }

@@ -43,6 +43,7 @@ const vocabulary::WordEntry &TForm1::answerEntry(int index) const
 void TForm1::AskQuestion()
 {
     Timer2->stop();
+    m_tickHeld = false;
     Answer->clear();
     PickNextEntry();
     Edit1->setPlainText(entryToQString(questionEntry(m_state.CurrentIndex).text()));
@@ -93,7 +94,10 @@ void TForm1::PickNextEntry()
             std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
                        0, kTableSlots - 1);
 
-        if (m_state.AskedList.size() == m_state.ListCount - 1) {
+        // The pick of the one position not done yet is the last of the pass. A restarted sequence
+        // may pick a done position while one is still missing; that pick ends nothing.
+        if (m_state.AskedList.size() == m_state.ListCount - 1 &&
+            !m_state.AskedList.contains(position)) {
             m_state.AskedList.clear();
             m_state.ListExhausted = true;
         }
@@ -101,8 +105,16 @@ void TForm1::PickNextEntry()
             m_state.tables.EnglishWords[static_cast<std::size_t>(m_state.CurrentIndex)].text());
         if (!quiz::skippedByVerbFilter(m_state.CurrentEnglish, verbForms) || skips >= skipLimit)
             return;
-        m_state.AskedList.append(position);
+        markDone(position);
     }
+}
+
+void TForm1::markDone(int position)
+{
+    // A position is done once per pass, however often its word is answered right, so that the
+    // count of done positions says when the pass is over.
+    if (!m_state.AskedList.contains(position))
+        m_state.AskedList.append(position);
 }
 
 int TForm1::drawUnaskedPosition()
@@ -164,8 +176,11 @@ void TForm1::Button2Click() { AskQuestion(); }
 void TForm1::NewQuestion()
 {
     Timer2->stop();
-    if (m_modalDepth > 0)
+    if (m_modalDepth > 0) {
+        // A box is up: the tick is held until it closes (see releaseHeldTick).
+        m_tickHeld = true;
         return;
+    }
     if (!m_state.ListExhausted) {
         AskQuestion();
         return;

@@ -20,7 +20,9 @@ std::string answerToCp1252(const QString &text)
 {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (char32_t codePoint : text.toUcs4())
+    // Marks typed (or pasted) after their letter are joined to it first, so that "a" plus a
+    // combining acute is the one byte of "á"; what still has no Windows-1252 form stays wrong.
+    for (char32_t codePoint : text.normalized(QString::NormalizationForm_C).toUcs4())
         bytes += static_cast<char>(vocabulary::encodeCp1252(codePoint).value_or('\0'));
     return bytes;
 }

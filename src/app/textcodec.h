@@ -12,6 +12,6 @@
 // Decodes a table entry for display.
 QString entryToQString(std::string_view cp1252);
 
-// Encodes typed text for judging. A character that Windows-1252 cannot hold becomes a NUL byte,
-// which no entry contains, so an answer holding one can never match.
+// Encodes typed text for judging, composed (NFC) first. A character that Windows-1252 cannot hold
+// becomes a NUL byte, which no entry contains, so an answer holding one can never match.
 std::string answerToCp1252(const QString &text);

@@ -60,7 +60,9 @@ private slots:
         row("cut short", false, false, 0, u"palabr"_s, false);
         row("accent typed", false, false, 5, u"día"_s, true);
         row("accent left out", false, false, 5, u"dia"_s, false);
-        row("accent as combining mark", false, false, 5, u"di\u0301a"_s, false);
+        // Marks typed after their letter are joined to it first.
+        row("accent as combining mark", false, false, 5, u"di\u0301a"_s, true);
+        row("mark with no precomposed letter", false, false, 0, u"palabra\u0331"_s, false);
         // Characters Windows-1252 cannot hold never match, not even when their low byte would.
         row("emoji", false, false, 0, u"palabra😀"_s, false);
         row("Greek", false, false, 0, u"λέξη"_s, false);
@@ -198,6 +200,17 @@ private slots:
             << true << u"<p>tengo</p><p>he</p>"_s << QString() << u"tengo he"_s;
         QTest::newRow("text line breaks become blanks")
             << true << QString() << u"tengo\nhe\r\u2028x"_s << u"tengo he  x"_s;
+        QTest::newRow("HTML references decoded")
+            << true << u"<p>d&iacute;a &amp; d&#237;a&#xE9;</p>"_s << QString() << u"día & díaé"_s;
+        QTest::newRow("HTML script and style left out")
+            << true << u"<style>p{}</style><script>x()</script> pala<!-- x -->bra"_s << QString()
+            << u"palabra"_s;
+        QString nested = u"<table><tr><td>"_s.repeated(10'000) + u"palabra"_s +
+                         u"</td></tr></table>"_s.repeated(10'000);
+        QTest::newRow("HTML nested 10,000 cells deep")
+            << true << nested << QString() << u"palabra"_s;
+        QTest::newRow("text cut to a thousand characters")
+            << true << QString() << QString(1 << 20, u'a') << QString(1000, u'a');
         QTest::newRow("read-only box takes nothing")
             << false << QString() << u"palabra"_s << QString();
     }

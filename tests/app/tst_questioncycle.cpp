@@ -3,6 +3,7 @@
 // Group loads, the picking of questions and their choices, and the end of a pass, on the window.
 #include "scriptedservices.h"
 
+#include "app/answeredit.h"
 #include "app/textcodec.h"
 #include "vocabulary/groupwords.h"
 
@@ -13,6 +14,8 @@
 #include <QTimer>
 
 #include <set>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -52,6 +55,35 @@ void answerRightAndTick(TForm1 &form)
     form.NewQuestion();
 }
 
+// The first translation of the expected entry, which is always judged right when typed.
+QString firstTranslation(const TForm1 &form)
+{
+    const bool toSpanish = form.EnglishtoSpanish1->isChecked();
+    const auto &tables = form.state().tables;
+    const auto &entry =
+        (toSpanish ? tables.SpanishWords
+                   : tables.EnglishWords)[static_cast<std::size_t>(form.state().QuestionIndex)];
+    return entryToQString(entry.text()).section(u' ', 0, 0);
+}
+
+// Types the right answer into the answer box and presses Return `returns` times.
+void typeRightAnswer(TForm1 &form, int returns = 1)
+{
+    form.Answer->clear();
+    // One key event carries the whole word, accents included, as an input method sends it.
+    QTest::sendKeyEvent(QTest::Click, form.Answer, Qt::Key_unknown, firstTranslation(form),
+                        Qt::NoModifier);
+    for (int i = 0; i < returns; ++i)
+        QTest::keyClick(form.Answer, Qt::Key_Return);
+}
+
+// Lets Timer2's tick come if it is pending, as its timeout would.
+void tickIfArmed(TForm1 &form)
+{
+    if (form.Timer2->isActive())
+        form.NewQuestion();
+}
+
 } // namespace
 
 class TestQuestionCycle : public QObject
@@ -79,6 +111,10 @@ private slots:
     void verbForms_filterTheRealVerbs_data();
     void verbForms_filterTheRealVerbs();
     void infinitivesOnly_passesOverNounsBeginningWithTheSubjects();
+    void everyWordIsDoneOncePerPass_data();
+    void everyWordIsDoneOncePerPass();
+    void tickDuringABox_takesEffectWhenItCloses_data();
+    void tickDuringABox_takesEffectWhenItCloses();
     void timerTickDuringAFallbackNotice_leavesTheLoadWhole();
     void timerTickDuringTheEndOfListQuestion_leavesTheQuizSound();
 };
@@ -451,6 +487,7 @@ void TestQuestionCycle::timerTickDuringAFallbackNotice_leavesTheLoadWhole()
     QVERIFY(quiz->Timer2->isActive());
     quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
     load(*quiz, 6, false, &TForm1::Prepositions1Click);
+    QCoreApplication::processEvents(); // a tick held over the notice would come now
     QCOMPARE(quiz.services.messages.size(), 1);
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
     QCOMPARE(quiz->state().ListCount, 1);
@@ -466,6 +503,7 @@ void TestQuestionCycle::timerTickDuringTheEndOfListQuestion_leavesTheQuizSound()
     load(*quiz, 6, false, &TForm1::Conjunctions1Click);
     quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
     answerRightAndTick(*quiz);
+    QCoreApplication::processEvents(); // a tick held over the question would come now
     QCOMPARE(quiz.services.questions.size(), 1);
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
     QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than"));
@@ -473,6 +511,99 @@ void TestQuestionCycle::timerTickDuringTheEndOfListQuestion_leavesTheQuizSound()
     // The next right answer ends this one-word pass again, with exactly one more question.
     answerRightAndTick(*quiz);
     QCOMPARE(quiz.services.questions.size(), 2);
+}
+
+void TestQuestionCycle::everyWordIsDoneOncePerPass_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("way");
+    QTest::newRow("Return pressed twice on a right typed answer") << u"Nouns1"_s << 0 << 0;
+    QTest::newRow("right typed answer, then its item clicked") << u"Conjunctions1"_s << 2 << 1;
+    QTest::newRow("sequence restarted after the first word") << u"Pronouns1"_s << 1 << 2;
+    QTest::newRow("sequence restarted before the last word") << u"Pronouns1"_s << 1 << 3;
+}
+
+// However a word is answered right more than once, it is done once: the end-of-list question
+// comes after the answer that completes the pass, never earlier, and always.
+void TestQuestionCycle::everyWordIsDoneOncePerPass()
+{
+    QFETCH(QString, group);
+    QFETCH(int, level);
+    QFETCH(int, way);
+    StartedQuiz quiz;
+    quiz->levelItems[static_cast<std::size_t>(level)]->menu()->aboutToShow();
+    quiz->findChild<QAction *>(group)->trigger();
+    const int listCount = quiz->state().ListCount;
+
+    std::set<int> done;
+    const auto answered = [&] { done.insert(quiz->state().CurrentPosText.toInt()); };
+    if (way == 0) {
+        quiz->TypeAnswer->trigger();
+    } else if (way == 1) {
+        quiz->TypeAnswer->trigger();
+        typeRightAnswer(*quiz);
+        quiz->MultChoice->trigger();
+    } else {
+        // Right answers to the first words, then "Successive" before the last tick: the first
+        // word comes back next.
+        for (int word = 1; word < way; ++word) {
+            if (word > 1)
+                tickIfArmed(*quiz);
+            answered();
+            quiz->answerItem(quiz->state().SlotOrder[0])->click();
+        }
+        quiz->Sequence->trigger();
+        tickIfArmed(*quiz);
+    }
+    for (int answer = 0; answer < 3 * listCount && quiz.services.questions.isEmpty(); ++answer) {
+        const bool passComplete = done.size() == static_cast<std::size_t>(listCount);
+        QVERIFY2(!passComplete, "the pass went on after its last word");
+        answered();
+        if (way == 0)
+            typeRightAnswer(*quiz, 2);
+        else
+            quiz->answerItem(quiz->state().SlotOrder[0])->click();
+        const QList<int> asked = quiz->state().AskedList;
+        QCOMPARE(std::set<int>(asked.begin(), asked.end()).size(),
+                 static_cast<std::size_t>(asked.size()));
+        tickIfArmed(*quiz);
+        QCOMPARE(quiz.services.questions.size(),
+                 done.size() == static_cast<std::size_t>(listCount) ? 1 : 0);
+    }
+    QCOMPARE(quiz.services.questions.size(), 1);
+}
+
+void TestQuestionCycle::tickDuringABox_takesEffectWhenItCloses_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("newQuestions");
+    // About asks nothing of its own, so the held tick brings the next word once it is closed.
+    QTest::newRow("About") << u"About1"_s << 1;
+    // Leaving the program drops the tick: no word and no end-of-list question after the farewell.
+    QTest::newRow("farewell") << u"Exit2"_s << 0;
+}
+
+void TestQuestionCycle::tickDuringABox_takesEffectWhenItCloses()
+{
+    QFETCH(QString, item);
+    QFETCH(int, newQuestions);
+    StartedQuiz quiz;
+    quiz->answerItem(quiz->state().SlotOrder[0])->click(); // a right answer arms Timer2
+    const int position = quiz->state().SequencePos;
+    quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
+    quiz->findChild<QAction *>(item)->trigger();
+    QCOMPARE(quiz.services.messages.size(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(quiz->state().SequencePos, position + newQuestions);
+    QVERIFY(!quiz->Timer2->isActive());
+    QVERIFY(quiz.services.questions.isEmpty());
+    if (newQuestions == 0)
+        return;
+    // The new word is answered as any other: a right click counts.
+    QCOMPARE(quiz->state().SlotOrder.size(), 4);
+    quiz->answerItem(quiz->state().SlotOrder[0])->click();
+    QCOMPARE(quiz->state().CorrectCount, 2);
 }
 
 QTEST_MAIN(TestQuestionCycle)
