@@ -27,6 +27,7 @@ class QPushButton;
 class QRadioButton;
 class QTextEdit;
 class QTimer;
+class TElasticForm;
 
 // The main window: every control, menu item and timer of the quiz, and a handler for each. The
 // settings live in the window itself (check marks and status-box texts) and are read at the moment
@@ -69,6 +70,7 @@ public:
     TGradBtn *GradBtn1 = nullptr;
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
+    TElasticForm *ElasticForm1 = nullptr;
 
     // ---- Menu items that handlers read or fire ------------------------------------------------
     std::array<QAction *, vocabulary::kLevelCount> levelItems{}; // N100Words ... N1000Words
@@ -181,10 +183,12 @@ private:
     void createControls();
     void createMenus();
     void arrangeTabOrder();
+    void createScaling();
 
     // Lifecycle
     void FormClose();
     void sayFarewell();
+    void fillScreenWithoutWindowManager(int attempt);
 
     // Settings
     void chooseLevel(int level);

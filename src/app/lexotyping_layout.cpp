@@ -6,6 +6,7 @@
 
 #include "app/answeredit.h"
 #include "widgets/dialogkeys.h"
+#include "widgets/elastfrm.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -263,6 +264,28 @@ void TForm1::arrangeTabOrder()
         They,    Button2,   OrvelButton1, Reset1,    Button1, GradBtn1};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// The window was laid out on a screen whose maximised window measured 808 x 580; on the running
+// screen the window, its controls and their fonts grow or shrink in proportion, and follow the
+// window's size from then on. The window never grows past 1280 x 1024, maximised or not, so the
+// quiz stays within reach of the eye on a large screen.
+void TForm1::createScaling()
+{
+    ElasticForm1 = new TElasticForm(this);
+    ElasticForm1->setObjectName(QStringLiteral("ElasticForm1"));
+    ElasticForm1->setDesignScreenWidth(808);
+    ElasticForm1->setDesignScreenHeight(580);
+    ElasticForm1->setDesignPixelsPerInch(96);
+    ElasticForm1->setMaximumTrackWidth(1280);
+    ElasticForm1->setMaximumTrackHeight(1024);
+    ElasticForm1->setDesignFormWidth(561);
+    ElasticForm1->setDesignFormHeight(424);
+    ElasticForm1->setDesignFormClientWidth(553);
+    ElasticForm1->setDesignFormClientHeight(357);
+    ElasticForm1->setDesignFormLeft(581);
+    ElasticForm1->setDesignFormTop(136);
+    ElasticForm1->setFont(arial(11));
 }
 
 void TForm1::createMenus()

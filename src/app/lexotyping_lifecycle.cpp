@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <utility>
 
@@ -26,6 +27,7 @@ TForm1::TForm1(DesktopServices &services, QWidget *parent)
     setKeyCaptions();
     resize(561, 424);
     setWindowState(Qt::WindowMaximized);
+    createScaling();
     FormCreate();
 }
 
@@ -65,19 +67,29 @@ bool TForm1::event(QEvent *event)
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    // Without a window manager nothing maximises a new window or gives it the focus, so once it is
-    // on screen the window fills the screen's free area and asks for the focus itself; with a
-    // window manager both have already happened and this changes nothing.
-    if (!m_activated) {
-        QTimer::singleShot(0, this, [this] {
-            const QScreen *current = screen();
-            if (isMaximized() && current &&
-                frameGeometry().size() != current->availableGeometry().size())
-                setGeometry(current->availableGeometry());
-            if (!m_activated && !isActiveWindow())
-                activateWindow();
-        });
+    if (!m_activated)
+        QTimer::singleShot(0, this, [this] { fillScreenWithoutWindowManager(0); });
+}
+
+// Without a window manager nothing maximises a new window or gives it the focus, so once the
+// window is on screen it fills the screen's free area, up to its maximum size, and asks for the
+// focus itself. A window manager has framed the window by the time it is exposed and has done
+// both; telling it a geometry then would take the maximised state away.
+void TForm1::fillScreenWithoutWindowManager(int attempt)
+{
+    if (windowHandle() && !windowHandle()->isExposed() && attempt < 50) {
+        QTimer::singleShot(20, this, [this, attempt] { fillScreenWithoutWindowManager(attempt + 1); });
+        return;
     }
+    const QScreen *current = screen();
+    if (isMaximized() && current && frameGeometry() == geometry()) {
+        const QRect area = current->availableGeometry();
+        const QRect filled(area.topLeft(), area.size().boundedTo(maximumSize()));
+        if (geometry() != filled)
+            setGeometry(filled);
+    }
+    if (!m_activated && !isActiveWindow())
+        activateWindow();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)
