@@ -78,7 +78,8 @@ void TForm1::showEvent(QShowEvent *event)
 void TForm1::fillScreenWithoutWindowManager(int attempt)
 {
     if (windowHandle() && !windowHandle()->isExposed() && attempt < 50) {
-        QTimer::singleShot(20, this, [this, attempt] { fillScreenWithoutWindowManager(attempt + 1); });
+        QTimer::singleShot(20, this,
+                           [this, attempt] { fillScreenWithoutWindowManager(attempt + 1); });
         return;
     }
     const QScreen *current = screen();

@@ -69,8 +69,8 @@ TElasticForm::TElasticForm(QObject *owner)
     if (!form || !form->isWindow())
         throw std::invalid_argument("Owner of TElasticForm component must be a form");
     if (owner->findChildren<TElasticForm *>(Qt::FindDirectChildrenOnly).size() > 1)
-        throw std::invalid_argument("A TElasticForm component already exists in "
-                                    + owner->objectName().toStdString());
+        throw std::invalid_argument("A TElasticForm component already exists in " +
+                                    owner->objectName().toStdString());
     m_form = form;
     m_font = client()->font();
     if (QWidget *focus = form->focusWidget())
@@ -92,10 +92,7 @@ QWidget *TElasticForm::client() const
     return m_form;
 }
 
-QSize TElasticForm::outerSize() const
-{
-    return m_form->frameGeometry().size();
-}
+QSize TElasticForm::outerSize() const { return m_form->frameGeometry().size(); }
 
 void TElasticForm::setOuterBounds(const QRect &bounds)
 {
@@ -145,20 +142,14 @@ bool TElasticForm::eventFilter(QObject *watched, QEvent *event)
         if (m_preparePending && !m_disabled && m_form->isVisible())
             prepareAndPlace();
         switch (event->type()) {
-        case QEvent::Resize:
-            m_formResizeSpontaneous = event->spontaneous();
-            break;
+        case QEvent::Resize: m_formResizeSpontaneous = event->spontaneous(); break;
         case QEvent::Show:
             if (!m_disabled && !m_pointerSeen)
                 relayout();
             watchScreen();
             break;
-        case QEvent::Enter:
-            m_pointerSeen = true;
-            break;
-        case QEvent::WindowActivate:
-            m_positionChanges = 10000;
-            break;
+        case QEvent::Enter: m_pointerSeen = true; break;
+        case QEvent::WindowActivate: m_positionChanges = 10000; break;
         case QEvent::Move:
             // The first position change after an activation settles the window.
             if (++m_positionChanges > 9999)
@@ -171,8 +162,7 @@ bool TElasticForm::eventFilter(QObject *watched, QEvent *event)
             SavePlacement();
             m_pointerSeen = true;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     if (watched == area) {
@@ -241,8 +231,10 @@ void TElasticForm::Prepare()
     const auto scales = screenScales(m_maximized.size(), m_designScreen);
     const auto bounds = preparedFormBounds({m_designScreen, m_designForm, m_designClient}, rules,
                                            m_maximized.size());
-    const bool formSized = rules.maximized || (m_designForm.width() > 0 && m_designForm.height() > 0);
-    if (!scales || !bounds || m_designClient.width() <= 0 || m_designClient.height() <= 0 || !formSized) {
+    const bool formSized =
+        rules.maximized || (m_designForm.width() > 0 && m_designForm.height() > 0);
+    if (!scales || !bounds || m_designClient.width() <= 0 || m_designClient.height() <= 0 ||
+        !formSized) {
         // Every scale divides by a design value; without them the form keeps its design size.
         m_disabled = true;
         qWarning("TElasticForm: form \"%s\" has a design size of zero (screen %dx%d, form %dx%d, "
@@ -296,8 +288,8 @@ void TElasticForm::capture()
             const QMetaObject *meta = control->metaObject();
             for (int i = 0; i < meta->propertyCount(); ++i) {
                 const QMetaProperty property = meta->property(i);
-                if (property.metaType().id() != QMetaType::QFont
-                    || qstricmp(property.name(), "font") == 0 || !property.isWritable())
+                if (property.metaType().id() != QMetaType::QFont ||
+                    qstricmp(property.name(), "font") == 0 || !property.isWritable())
                     continue;
                 const QFont extra = property.read(control).value<QFont>();
                 frame.extraFonts.push_back(
@@ -516,7 +508,8 @@ void TElasticForm::windowStateChanged(Qt::WindowStates oldState)
 {
     const Qt::WindowStates state = m_form->windowState();
     // Activation is part of the window state in Qt; only a change of size type matters here.
-    const Qt::WindowStates sizeTypes = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+    const Qt::WindowStates sizeTypes =
+        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
     if ((state & sizeTypes) == (oldState & sizeTypes))
         return;
     // The size that follows a change of state is the window system's answer to it, not a drag.
@@ -528,7 +521,8 @@ void TElasticForm::windowStateChanged(Qt::WindowStates oldState)
         m_pointerSeen = true;
         m_maximizedFlag = false;
         m_last = outerSize();
-    } else if (isMaximizedState(state) != isMaximizedState(oldState) || (oldState & Qt::WindowMinimized)) {
+    } else if (isMaximizedState(state) != isMaximizedState(oldState) ||
+               (oldState & Qt::WindowMinimized)) {
         rememberActiveControl();
     }
 }
@@ -559,8 +553,9 @@ void TElasticForm::applyTrackSizes()
     const int maximumHeight = resolveExtent(m_maximumTrack.height(), screen.height());
     const QSize minimum(minimumWidth > 0 ? std::max(minimumWidth - frame.width(), 0) : 0,
                         minimumHeight > 0 ? std::max(minimumHeight - frame.height(), 0) : 0);
-    const QSize maximum(maximumWidth > 0 ? std::max(maximumWidth - frame.width(), 1) : QWIDGETSIZE_MAX,
-                        maximumHeight > 0 ? std::max(maximumHeight - frame.height(), 1) : QWIDGETSIZE_MAX);
+    const QSize maximum(
+        maximumWidth > 0 ? std::max(maximumWidth - frame.width(), 1) : QWIDGETSIZE_MAX,
+        maximumHeight > 0 ? std::max(maximumHeight - frame.height(), 1) : QWIDGETSIZE_MAX);
     if (m_form->minimumSize() != minimum && !minimum.isNull())
         m_form->setMinimumSize(minimum);
     if (m_form->maximumSize() != maximum)
@@ -605,10 +600,7 @@ void TElasticForm::displayChanged()
     relayout();
 }
 
-void TElasticForm::AfterResize()
-{
-    emit OnAfterResize(this);
-}
+void TElasticForm::AfterResize() { emit OnAfterResize(this); }
 
 namespace {
 
@@ -657,9 +649,9 @@ void TElasticForm::SavePlacement()
         m_maximumTrack = {share(outer.width(), width), share(outer.height(), height)};
         placement.showCommand = 3;
     } else {
-        placement.fractions = QRectF((outer.x() - m_maximized.x()) / width,
-                                     (outer.y() - m_maximized.y()) / height,
-                                     outer.width() / width, outer.height() / height);
+        placement.fractions =
+            QRectF((outer.x() - m_maximized.x()) / width, (outer.y() - m_maximized.y()) / height,
+                   outer.width() / width, outer.height() / height);
         placement.showCommand = (m_form->windowState() & Qt::WindowMinimized) ? 2 : 1;
     }
     placement.maxTrackWidth = m_maximumTrack.width();
@@ -687,5 +679,6 @@ void TElasticForm::paintBackground()
     const int rows = area->height() / picture.height() + 1;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
-            painter.drawPixmap(column * (picture.width() - 1), row * (picture.height() - 1), picture);
+            painter.drawPixmap(column * (picture.width() - 1), row * (picture.height() - 1),
+                               picture);
 }

@@ -57,7 +57,8 @@ class TElasticForm : public QObject
     Q_PROPERTY(int DesignFormWidth READ DesignFormWidth WRITE setDesignFormWidth)
     Q_PROPERTY(int DesignFormHeight READ DesignFormHeight WRITE setDesignFormHeight)
     Q_PROPERTY(int DesignFormClientWidth READ DesignFormClientWidth WRITE setDesignFormClientWidth)
-    Q_PROPERTY(int DesignFormClientHeight READ DesignFormClientHeight WRITE setDesignFormClientHeight)
+    Q_PROPERTY(
+        int DesignFormClientHeight READ DesignFormClientHeight WRITE setDesignFormClientHeight)
     Q_PROPERTY(int DesignFormLeft READ DesignFormLeft WRITE setDesignFormLeft)
     Q_PROPERTY(int DesignFormTop READ DesignFormTop WRITE setDesignFormTop)
     Q_PROPERTY(bool MaintainProportions READ MaintainProportions WRITE setMaintainProportions)
@@ -71,7 +72,8 @@ class TElasticForm : public QObject
     Q_PROPERTY(bool GridFontResize READ GridFontResize WRITE setGridFontResize)
     Q_PROPERTY(bool FontWarning READ FontWarning WRITE setFontWarning)
     Q_PROPERTY(bool LookForExtraFonts READ LookForExtraFonts WRITE setLookForExtraFonts)
-    Q_PROPERTY(bool ResolutionIndependence READ ResolutionIndependence WRITE setResolutionIndependence)
+    Q_PROPERTY(
+        bool ResolutionIndependence READ ResolutionIndependence WRITE setResolutionIndependence)
     Q_PROPERTY(QString EFActiveControl READ EFActiveControl WRITE setEFActiveControl)
 
 public:
@@ -193,8 +195,8 @@ private:
     };
     struct Frame {
         QPointer<QWidget> control;
-        QRect design;              // bounds when the list was built
-        QRect reference;           // bounds at the running screen, fixed at capture
+        QRect design;    // bounds when the list was built
+        QRect reference; // bounds at the running screen, fixed at capture
         int referenceFont = 0;
         bool fontInPixels = true;
         std::vector<ExtraFont> extraFonts;
@@ -255,16 +257,16 @@ private:
     // Working state.
     std::vector<Frame> m_frames;
     bool m_framesBuilt = false;
-    QRect m_maximized;             // the maximised window's area when last read
+    QRect m_maximized; // the maximised window's area when last read
     elastic::Scales m_scales;
     QRect m_bounds;
     int m_scaledFormFont = 0;
     QSize m_refClient;
-    QSize m_refFontClient;         // the reference client size in the fonts' own scale
+    QSize m_refFontClient; // the reference client size in the fonts' own scale
     int m_refFontSize = 0;
     double m_fontScale = 1.0;
-    QSize m_last{0, 0};            // the outer size at the last layout
-    QSize m_dragStart;             // the outer size when a border drag began
+    QSize m_last{0, 0}; // the outer size at the last layout
+    QSize m_dragStart;  // the outer size when a border drag began
     std::optional<elastic::SavedPlacement> m_saved;
     QPointer<QScreen> m_screen;
     QTimer m_sizingEnd;

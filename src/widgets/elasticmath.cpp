@@ -28,10 +28,7 @@ int roundHalfDown(double value)
     return static_cast<int>(lower) + (value - lower > 0.5 ? 1 : 0);
 }
 
-int truncate(double value)
-{
-    return static_cast<int>(std::trunc(value));
-}
+int truncate(double value) { return static_cast<int>(std::trunc(value)); }
 
 int halve(int difference)
 {
@@ -47,8 +44,8 @@ int resolveExtent(int value, int extent)
 
 std::optional<Scales> screenScales(QSize maximized, QSize designScreen)
 {
-    if (designScreen.width() <= 0 || designScreen.height() <= 0 || maximized.width() <= 0
-        || maximized.height() <= 0)
+    if (designScreen.width() <= 0 || designScreen.height() <= 0 || maximized.width() <= 0 ||
+        maximized.height() <= 0)
         return std::nullopt;
     return Scales{static_cast<double>(maximized.width()) / designScreen.width(),
                   static_cast<double>(maximized.height()) / designScreen.height()};
@@ -69,20 +66,14 @@ double liveFontSize(QSize outer, int refFontSize, QSize refClient)
     return byWidth < byHeight ? byWidth : byHeight;
 }
 
-int referenceFontSize(double designSize, double scaleY)
-{
-    return truncate(designSize * scaleY);
-}
+int referenceFontSize(double designSize, double scaleY) { return truncate(designSize * scaleY); }
 
 int scaledFontSize(int referenceSize, double fontScale)
 {
     return roundHalfDown(fontScale * referenceSize);
 }
 
-QSize grownLabelSize(QSize scaled, QSize fitted)
-{
-    return scaled.expandedTo(fitted);
-}
+QSize grownLabelSize(QSize scaled, QSize fitted) { return scaled.expandedTo(fitted); }
 
 bool sizeDiffers(QSize now, QSize last)
 {
@@ -91,8 +82,8 @@ bool sizeDiffers(QSize now, QSize last)
 
 QSize proportionalTrackSize(QSize designForm, QSize maximized)
 {
-    if (designForm.width() <= 0 || designForm.height() <= 0 || maximized.width() <= 0
-        || maximized.height() <= 0)
+    if (designForm.width() <= 0 || designForm.height() <= 0 || maximized.width() <= 0 ||
+        maximized.height() <= 0)
         return {};
     const double aspect = static_cast<double>(designForm.width()) / designForm.height();
     const double widthShare = static_cast<double>(designForm.width()) / maximized.width();
@@ -121,7 +112,7 @@ QSize keepAspect(QSize start, QSize now)
 }
 
 std::optional<QRect> preparedFormBounds(const FormDesign &design, const FormPlacementRules &rules,
-                                         QSize maximized)
+                                        QSize maximized)
 {
     const auto scales = screenScales(maximized, design.screen);
     if (!scales)
@@ -132,8 +123,9 @@ std::optional<QRect> preparedFormBounds(const FormDesign &design, const FormPlac
     if (rules.maximized) {
         form.moveTo(resolveExtent(rules.maximizedPosX, design.screen.width()),
                     resolveExtent(rules.maximizedPosY, design.screen.height()));
-        form.setSize(rules.maintainProportions ? proportionalTrackSize(design.outer.size(), maximized)
-                                               : design.screen);
+        form.setSize(rules.maintainProportions
+                         ? proportionalTrackSize(design.outer.size(), maximized)
+                         : design.screen);
     }
     if (rules.borderless)
         form.setSize(client);

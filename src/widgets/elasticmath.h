@@ -65,18 +65,18 @@ bool sizeDiffers(QSize now, QSize last);
 
 // What the form was designed with, in design pixels.
 struct FormDesign {
-    QSize screen;        // the design screen's maximised window
-    QRect outer;         // the form's outer left, top, width, height
-    QSize client;        // its client area
+    QSize screen; // the design screen's maximised window
+    QRect outer;  // the form's outer left, top, width, height
+    QSize client; // its client area
 };
 
 struct FormPlacementRules {
-    bool maximized = false;   // the form starts maximised
-    bool borderless = false;  // no frame: the client size stands for the outer size
-    int maximizedPosX = 0;    // see resolveExtent; 0 = the system's place
+    bool maximized = false;  // the form starts maximised
+    bool borderless = false; // no frame: the client size stands for the outer size
+    int maximizedPosX = 0;   // see resolveExtent; 0 = the system's place
     int maximizedPosY = 0;
     bool maintainProportions = false;
-    QSize maximumTrack;       // MaximumTrackWidth, MaximumTrackHeight as set (may be negative)
+    QSize maximumTrack; // MaximumTrackWidth, MaximumTrackHeight as set (may be negative)
 };
 
 // The form's outer bounds on the running screen, whose maximised window is `maximized` (origin at
@@ -85,7 +85,7 @@ struct FormPlacementRules {
 // proportions), and a form that would reach past the screen's right or bottom edge centred on it
 // instead, never left of or above it. Empty when the design values can't be scaled.
 std::optional<QRect> preparedFormBounds(const FormDesign &design, const FormPlacementRules &rules,
-                                         QSize maximized);
+                                        QSize maximized);
 
 // The largest size that keeps the form's design aspect and fits the maximised window, with a
 // margin for the frame (6 by 5 pixels).

@@ -11,16 +11,15 @@ namespace {
 // Far beyond any screen, but small enough that no sum of two of them overflows.
 constexpr int kLargestPixels = 16384;
 
-QString visibleKey(int index)
-{
-    return QStringLiteral("Visible ") + QString::number(index);
-}
+QString visibleKey(int index) { return QStringLiteral("Visible ") + QString::number(index); }
 
 // Reads values of one settings group, remembering whether any of them was damaged.
 class Reader
 {
 public:
-    explicit Reader(QSettings &settings) : m_settings(settings) {}
+    explicit Reader(QSettings &settings)
+        : m_settings(settings)
+    {}
 
     bool damaged() const { return m_damaged; }
 
@@ -85,10 +84,9 @@ std::optional<SavedPlacement> parseGroup(QSettings &settings, int controlCount)
         return std::nullopt;
     placement.maximized = state == 2;
     if (!placement.maximized) {
-        placement.fractions = QRectF(read.fraction(QStringLiteral("Left")),
-                                     read.fraction(QStringLiteral("Top")),
-                                     read.fraction(QStringLiteral("Width")),
-                                     read.fraction(QStringLiteral("Height")));
+        placement.fractions =
+            QRectF(read.fraction(QStringLiteral("Left")), read.fraction(QStringLiteral("Top")),
+                   read.fraction(QStringLiteral("Width")), read.fraction(QStringLiteral("Height")));
         // A window must keep a tenth of the screen in each direction to be found again.
         if (placement.fractions.width() < 0.1 || placement.fractions.height() < 0.1)
             return std::nullopt;

@@ -19,12 +19,12 @@ namespace elastic {
 struct SavedPlacement {
     int totalControls = 0;
     bool maximized = false;
-    QRectF fractions;        // left, top, width, height; only for a window that isn't maximised
-    int maxTrackWidth = 0;   // MaximumTrackWidth, MaximumTrackHeight
+    QRectF fractions;      // left, top, width, height; only for a window that isn't maximised
+    int maxTrackWidth = 0; // MaximumTrackWidth, MaximumTrackHeight
     int maxTrackHeight = 0;
-    QList<bool> visible;     // one per managed control, in layout order
-    int showCommand = 1;     // 1 normal, 2 minimised, 3 maximised
-    QRect normalBounds;      // the window's restored bounds, in pixels
+    QList<bool> visible; // one per managed control, in layout order
+    int showCommand = 1; // 1 normal, 2 minimised, 3 maximised
+    QRect normalBounds;  // the window's restored bounds, in pixels
 };
 
 void writePlacement(QSettings &settings, const QString &section, const SavedPlacement &placement);

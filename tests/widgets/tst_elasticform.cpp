@@ -6,7 +6,6 @@
 #include "widgets/elastfrm.h"
 
 #include <QLabel>
-#include <QtMath>
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QSettings>
@@ -14,6 +13,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtMath>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <memory>
@@ -26,8 +26,8 @@ namespace {
 class ScreenedElasticForm : public TElasticForm
 {
 public:
-    using TElasticForm::TElasticForm;
     using TElasticForm::eventFilter;
+    using TElasticForm::TElasticForm;
     QRect area{0, 0, 808, 580};
 
     void changeDisplay(QRect newArea)
@@ -70,7 +70,8 @@ struct TestForm {
         caption = new QLabel(QStringLiteral("Score:"), form.get());
         caption->setObjectName(QStringLiteral("caption"));
         caption->setGeometry(328, 48, 46, 18);
-        longCaption = new QLabel(QStringLiteral("A caption far longer than its bounds"), form.get());
+        longCaption =
+            new QLabel(QStringLiteral("A caption far longer than its bounds"), form.get());
         longCaption->setObjectName(QStringLiteral("longCaption"));
         longCaption->setGeometry(8, 300, 30, 10);
         unnamed = new QWidget(form.get());
@@ -117,10 +118,14 @@ struct TestForm {
     void setOuter(QRect bounds)
     {
         const QSize frame = form->frameGeometry().size() - form->size();
-        form->setGeometry(QRect(bounds.topLeft() + (form->geometry().topLeft() - form->frameGeometry().topLeft()),
-                                bounds.size() - frame));
+        form->setGeometry(
+            QRect(bounds.topLeft() + (form->geometry().topLeft() - form->frameGeometry().topLeft()),
+                  bounds.size() - frame));
     }
-    void setOuterSize(QSize size) { form->resize(size - (form->frameGeometry().size() - form->size())); }
+    void setOuterSize(QSize size)
+    {
+        form->resize(size - (form->frameGeometry().size() - form->size()));
+    }
     // A design rectangle laid out for the present client area.
     QRect laidOut(QRect design) const
     {
@@ -175,7 +180,8 @@ void TestElasticForm::construction_failsOnAnOwnerThatIsNoFormOrHasOne()
     form.setObjectName(QStringLiteral("Form1"));
     auto *child = new QWidget(&form);
     QObject plain;
-    for (QObject *owner : {static_cast<QObject *>(child), &plain, static_cast<QObject *>(nullptr)}) {
+    for (QObject *owner :
+         {static_cast<QObject *>(child), &plain, static_cast<QObject *>(nullptr)}) {
         try {
             TElasticForm elastic(owner);
             QFAIL("constructed on an owner that is no form");
@@ -225,7 +231,8 @@ void TestElasticForm::largerScreen_scalesBoundsAndCapturesFonts()
     QCOMPARE(t.big->font().pointSize(), 18);
     QCOMPARE(t.medium->font().pointSize(), 15); // Truncate(12 x 1.2897)
     // Reference bounds Round(8 x 1.2772), Round(192 x 1.2897), ... follow the client area.
-    QCOMPARE(t.big->geometry(), scaledBounds({10, 248, 686, 94}, t.form->width() / 706.0, t.form->height() / 460.0));
+    QCOMPARE(t.big->geometry(),
+             scaledBounds({10, 248, 686, 94}, t.form->width() / 706.0, t.form->height() / 460.0));
 }
 
 void TestElasticForm::designScreen_fontsFollowTheSmallerRatio_data()
@@ -395,7 +402,8 @@ void TestElasticForm::zeroDesignValues_leaveTheFormUnscaled()
 {
     TestForm t;
     t.elastic->setDesignFormClientHeight(0);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Form1.*design size of zero")));
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("Form1.*design size of zero")));
     QVERIFY(t.showSettled());
     t.form->resize(808, 580);
     t.elastic->Layout();

@@ -124,14 +124,20 @@ void TestElasticMath::formBounds_data()
     QTest::addColumn<bool>("startsMaximized");
     QTest::addColumn<int>("maximizedPosX");
     QTest::addColumn<QRect>("bounds");
-    QTest::newRow("maximised, design screen") << QSize(808, 580) << true << 0 << QRect(0, 0, 808, 580);
-    QTest::newRow("maximised, 1032 x 748") << QSize(1032, 748) << true << 0 << QRect(0, 0, 1032, 748);
+    QTest::newRow("maximised, design screen")
+        << QSize(808, 580) << true << 0 << QRect(0, 0, 808, 580);
+    QTest::newRow("maximised, 1032 x 748")
+        << QSize(1032, 748) << true << 0 << QRect(0, 0, 1032, 748);
     // A tenth of the width in from the left would reach past the right edge: centred instead.
-    QTest::newRow("maximised a tenth in") << QSize(808, 580) << true << -10 << QRect(0, 0, 808, 580);
+    QTest::newRow("maximised a tenth in")
+        << QSize(808, 580) << true << -10 << QRect(0, 0, 808, 580);
     // 581 + 561 reaches past 808, so the window is centred across instead.
-    QTest::newRow("restored, design screen") << QSize(808, 580) << false << 0 << QRect(123, 136, 561, 424);
-    QTest::newRow("restored, 1032 x 748") << QSize(1032, 748) << false << 0 << QRect(157, 175, 717, 547);
-    QTest::newRow("restored, half-size screen") << QSize(404, 290) << false << 0 << QRect(62, 68, 280, 212);
+    QTest::newRow("restored, design screen")
+        << QSize(808, 580) << false << 0 << QRect(123, 136, 561, 424);
+    QTest::newRow("restored, 1032 x 748")
+        << QSize(1032, 748) << false << 0 << QRect(157, 175, 717, 547);
+    QTest::newRow("restored, half-size screen")
+        << QSize(404, 290) << false << 0 << QRect(62, 68, 280, 212);
 }
 
 void TestElasticMath::formBounds()
@@ -176,10 +182,14 @@ void TestElasticMath::proportions_data()
     QTest::addColumn<QSize>("dragged");
     QTest::addColumn<QSize>("kept");
     // Aspect 2:1 throughout.
-    QTest::newRow("grew wider: height follows") << QSize(400, 200) << QSize(500, 220) << QSize(500, 250);
-    QTest::newRow("grew taller: width follows") << QSize(400, 200) << QSize(410, 300) << QSize(600, 300);
-    QTest::newRow("shrank narrower: height follows") << QSize(400, 200) << QSize(300, 190) << QSize(300, 150);
-    QTest::newRow("shrank lower: width follows") << QSize(400, 200) << QSize(390, 100) << QSize(200, 100);
+    QTest::newRow("grew wider: height follows")
+        << QSize(400, 200) << QSize(500, 220) << QSize(500, 250);
+    QTest::newRow("grew taller: width follows")
+        << QSize(400, 200) << QSize(410, 300) << QSize(600, 300);
+    QTest::newRow("shrank narrower: height follows")
+        << QSize(400, 200) << QSize(300, 190) << QSize(300, 150);
+    QTest::newRow("shrank lower: width follows")
+        << QSize(400, 200) << QSize(390, 100) << QSize(200, 100);
 }
 
 void TestElasticMath::proportions()
@@ -196,7 +206,7 @@ void TestElasticMath::proportions()
 void TestElasticMath::alignmentOrder_groupsAndSorts()
 {
     const std::vector<AlignedControl> walk{
-        {Align::None, 0, 0},    // 0
+        {Align::None, 0, 0},     // 0
         {Align::Bottom, 0, 300}, // 1
         {Align::Top, 0, 40},     // 2
         {Align::Client, 20, 0},  // 3

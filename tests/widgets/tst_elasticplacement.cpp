@@ -71,16 +71,26 @@ void TestElasticPlacement::damagedPlacement_isIgnoredWhole_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
-    QTest::newRow("text for a count") << "Total Controls" << "three";
-    QTest::newRow("text for a fraction") << "Left" << "left";
-    QTest::newRow("fraction above one") << "Width" << "1.5";
-    QTest::newRow("negative fraction") << "Top" << "-0.2";
-    QTest::newRow("window of nothing") << "Height" << "0";
-    QTest::newRow("unknown window state") << "Window State" << "7";
-    QTest::newRow("absurd track size") << "MaxTrackWidth" << "99999";
-    QTest::newRow("track share below a tenth") << "MaxTrackHeight" << "-3";
-    QTest::newRow("text for a visibility") << "Visible 1" << "perhaps";
-    QTest::newRow("absurd restored bounds") << "wp NormPosRight" << "4000000";
+    QTest::newRow("text for a count") << "Total Controls"
+                                      << "three";
+    QTest::newRow("text for a fraction") << "Left"
+                                         << "left";
+    QTest::newRow("fraction above one") << "Width"
+                                        << "1.5";
+    QTest::newRow("negative fraction") << "Top"
+                                       << "-0.2";
+    QTest::newRow("window of nothing") << "Height"
+                                       << "0";
+    QTest::newRow("unknown window state") << "Window State"
+                                          << "7";
+    QTest::newRow("absurd track size") << "MaxTrackWidth"
+                                       << "99999";
+    QTest::newRow("track share below a tenth") << "MaxTrackHeight"
+                                               << "-3";
+    QTest::newRow("text for a visibility") << "Visible 1"
+                                           << "perhaps";
+    QTest::newRow("absurd restored bounds") << "wp NormPosRight"
+                                            << "4000000";
 }
 
 void TestElasticPlacement::damagedPlacement_isIgnoredWhole()
