@@ -6,6 +6,7 @@
 #include "widgets/elasticplacement.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -13,7 +14,6 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QScreen;
 class QWidget;
 
@@ -41,7 +41,6 @@ class QWidget;
 class TElasticForm : public QObject
 {
     Q_OBJECT
-    Q_MOC_INCLUDE(<QLabel>)
     Q_PROPERTY(bool ElasticHorizontal READ ElasticHorizontal WRITE setElasticHorizontal)
     Q_PROPERTY(bool ElasticVertical READ ElasticVertical WRITE setElasticVertical)
     Q_PROPERTY(bool ElasticFont READ ElasticFont WRITE setElasticFont)
