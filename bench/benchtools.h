@@ -49,6 +49,21 @@ inline long long monotonicNanoseconds()
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
+// The process's peak resident memory in KiB (VmHWM), or 0 where the system doesn't tell it.
+inline long long peakResidentKiB()
+{
+    std::FILE *status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return 0;
+    char line[256];
+    long long kib = 0;
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %lld kB", &kib) == 1)
+            break;
+    std::fclose(status);
+    return kib;
+}
+
 inline void report(const char *what, double nanoseconds)
 {
     if (nanoseconds >= 1e6)
