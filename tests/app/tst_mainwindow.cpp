@@ -5,6 +5,7 @@
 
 #include "app/answeredit.h"
 #include "app/fmxutils.h"
+#include "widgets/elastfrm.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,7 @@ private slots:
     void help_withoutTheDocumentChangesNothing();
     void help_opensTheDocumentWhereItExists();
     void about_leavesTheQuizAsItWas();
+    void shownWindow_scalesEveryControlInProportion();
 };
 
 void TestMainWindow::controls_matchTheirDesign_data()
@@ -288,6 +290,57 @@ void TestMainWindow::about_leavesTheQuizAsItWas()
     QApplication::sendEvent(quiz.form.get(), &activate);
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
     QCOMPARE(quiz->Edit1->toPlainText(), question);
+}
+
+// On screen, every control follows the client area in proportion to its design bounds (553 x 357)
+// and its font grows with it; the Check button keeps the height of its images.
+void TestMainWindow::shownWindow_scalesEveryControlInProportion()
+{
+    ScriptedServices services;
+    TForm1 form(services);
+    QVERIFY(form.ElasticForm1);
+    QHash<QWidget *, QRect> design;
+    for (QWidget *control :
+         form.centralWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        design.insert(control, control->geometry());
+    const int levelFont = form.Level->font().pixelSize();
+
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.move(form.pos() + QPoint(1, 1)); // the first move after an activation settles the window
+    form.setWindowState(Qt::WindowNoState);
+    form.resize(1000, 760);
+    // The window system may report the new size as its own, which is laid out once it settles.
+    QTRY_VERIFY(qAbs(form.Edit1->width() - qRound(225 * form.centralWidget()->width() / 553.0)) <=
+                2);
+
+    const QSize client = form.centralWidget()->size();
+    const double rx = client.width() / 553.0;
+    const double ry = client.height() / 357.0;
+    QCOMPARE(form.ElasticForm1->managedControls().size(), design.size());
+    for (auto it = design.cbegin(); it != design.cend(); ++it) {
+        QWidget *control = it.key();
+        const QRect expected(qRound(it->x() * rx), qRound(it->y() * ry), qRound(it->width() * rx),
+                             control == form.Button1 ? 41 : qRound(it->height() * ry));
+        const QRect actual = control->geometry();
+        // Two roundings (to the screen, then to the client area) may each move an edge by a pixel;
+        // the labels may grow to their text.
+        const bool label = qobject_cast<QLabel *>(control);
+        QVERIFY2(qAbs(actual.x() - expected.x()) <= 2 && qAbs(actual.y() - expected.y()) <= 2 &&
+                     (label ? actual.width() >= expected.width() - 2
+                            : qAbs(actual.width() - expected.width()) <= 2) &&
+                     qAbs(actual.height() - expected.height()) <= 2,
+                 qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                .arg(control->objectName())
+                                .arg(actual.x())
+                                .arg(actual.y())
+                                .arg(actual.width())
+                                .arg(actual.height())));
+    }
+    QVERIFY(form.Level->font().pixelSize() > levelFont);
+    QVERIFY(form.maximumSize().width() <= 1280 && form.maximumSize().height() <= 1024);
 }
 
 QTEST_MAIN(TestMainWindow)
