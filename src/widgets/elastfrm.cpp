@@ -142,7 +142,13 @@ bool TElasticForm::eventFilter(QObject *watched, QEvent *event)
         if (m_preparePending && !m_disabled && m_form->isVisible())
             prepareAndPlace();
         switch (event->type()) {
-        case QEvent::Resize: m_formResizeSpontaneous = event->spontaneous(); break;
+        case QEvent::Resize:
+            // A main window's client area follows at once or with its next layout pass; after
+            // that the flag must not mark a later resize of the program's own.
+            m_formResizeSpontaneous = event->spontaneous();
+            if (m_formResizeSpontaneous)
+                QTimer::singleShot(0, this, [this] { m_formResizeSpontaneous = false; });
+            break;
         case QEvent::Show:
             if (!m_disabled && !m_pointerSeen)
                 relayout();
