@@ -56,6 +56,7 @@ private slots:
     void centreGradient_reversesWhilePressed();
     void frameEdges_changePlacesWhilePressed();
     void caption_shiftsOnePixelWhilePressed();
+    void focusRectangle_dotsTheOutlineWhileFocused();
     void justification_placesTheCaption_data();
     void justification_placesTheCaption();
     void disabledCaption_isInsetInTheDisabledColour_data();
@@ -222,6 +223,33 @@ void TestGradBtn::caption_shiftsOnePixelWhilePressed()
     QCOMPARE(boundsOf(pressed, black), face.translated(1, 1));
     // Raised: the highlight copy sits one pixel up and left of the face, which covers the rest.
     QCOMPARE(boundsOf(up, red) | face, face | face.translated(-1, -1));
+}
+
+void TestGradBtn::focusRectangle_dotsTheOutlineWhileFocused()
+{
+    QWidget window;
+    auto *button = new TGradBtn(&window);
+    makeGreen(*button);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QColor row2(46, 151, 46), inverted(209, 104, 209);
+    button->clearFocus(); // the window gave it the focus on show
+    QCOMPARE(pixel(rendered(*button), 2, 2), row2);
+
+    button->setFocus();
+    QImage face = rendered(*button);
+    // The outline runs from (2, 2) to (77, 19); every other pixel of it is inverted.
+    QCOMPARE(pixel(face, 2, 2), inverted);
+    QCOMPARE(pixel(face, 3, 2), row2);
+    QCOMPARE(pixel(face, 77, 19), inverted);
+    QCOMPARE(pixel(face, 2, 10), QColor(0, 0, 0)); // row 10 is white
+    QCOMPARE(pixel(face, 1, 1), QColor(23, 139, 23));
+
+    // ShowFocus is read at the next paint of the face; turned off, no outline.
+    button->setShowFocus(false);
+    button->clearFocus();
+    button->setFocus();
+    QCOMPARE(pixel(rendered(*button), 2, 2), row2);
 }
 
 void TestGradBtn::justification_placesTheCaption_data()
