@@ -8,6 +8,7 @@
 #include "widgets/dialogkeys.h"
 #include "widgets/glimbtn1.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -80,6 +81,12 @@ void TestGlimButton1::defaults()
     QVERIFY(button.font().bold());
     QCOMPARE(button.palette().color(QPalette::ButtonText), QColor(255, 255, 0));
     QCOMPARE(button.focusPolicy(), Qt::StrongFocus);
+
+    button.setText(QStringLiteral("&Check"));
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(&button);
+    QVERIFY(face);
+    QCOMPARE(face->role(), QAccessible::Button);
+    QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Check"));
 }
 
 void TestGlimButton1::slices_stretchTheMiddleToTheWidth_data()
