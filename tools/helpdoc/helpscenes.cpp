@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -99,14 +98,19 @@ QImage renderHelpScene(const QString &name)
     // Not maximised but of the designed client proportions, just wide enough for the whole menu
     // bar, so that the picture fits a page and shows every menu.
     form.setWindowState(Qt::WindowNoState);
-    form.resize(4 * kDesignClient.width(), kDesignClient.height());
-    QApplication::processEvents();
+    // The scaling of the window may change what the menus need, so the width is measured again
+    // at each size until the menus fit (a few rounds at most).
     const QMenuBar *menus = form.menuBar();
-    const int menusWidth = menus->actionGeometry(menus->actions().constLast()).right() + 1 +
-                           menus->contentsMargins().right();
-    const int width = std::max(kDesignClient.width(), menusWidth);
-    form.resize(width, kDesignClient.height() * width / kDesignClient.width() + menus->height());
-    QApplication::processEvents();
+    int width = kDesignClient.width();
+    for (int round = 0; round < 4; ++round) {
+        form.resize(width,
+                    kDesignClient.height() * width / kDesignClient.width() + menus->height());
+        QApplication::processEvents();
+        const int needed = menus->sizeHint().width();
+        if (needed <= form.width())
+            break;
+        width = needed;
+    }
     scene->second(form);
 
     constexpr int kScale = 2;
