@@ -53,23 +53,12 @@ constexpr std::array<Qt::Key, 12> kKeys{Qt::Key_Return,    Qt::Key_Enter,  Qt::K
 constexpr int kTextKinds = 8;
 constexpr int kHtmlKinds = 3;
 
-// The first translation of the word on display, which is judged right when typed.
-QString rightAnswer(const TForm1 &form)
-{
-    const auto &tables = form.state().tables;
-    const bool toSpanish = form.EnglishtoSpanish1->isChecked();
-    const auto &entry =
-        (toSpanish ? tables.SpanishWords
-                   : tables.EnglishWords)[static_cast<std::size_t>(form.state().QuestionIndex)];
-    return entryToQString(entry.text()).section(u' ', 0, 0);
-}
-
 // Text of every kind a learner might type or paste.
 QString textOfKind(const TForm1 &form, int kind, int size)
 {
     switch (kind % kTextKinds) {
-    case 0: return rightAnswer(form);
-    case 1: return rightAnswer(form) + u' ';
+    case 0: return firstTranslation(form);
+    case 1: return firstTranslation(form) + u' ';
     case 2: return QStringLiteral("d\u00EDa ma\u0301s");
     case 3: return QStringLiteral("\u03BB\u03AD\u03BE\u03B7 \U0001F600 \u5B57");
     case 4: return QString(1000 + size % 20000, u'x');
@@ -84,7 +73,7 @@ QString htmlOfKind(const TForm1 &form, int kind, int size)
     switch (kind % kHtmlKinds) {
     case 0: {
         const int depth = size % 3000;
-        return QStringLiteral("<table><tr><td>").repeated(depth) + rightAnswer(form) +
+        return QStringLiteral("<table><tr><td>").repeated(depth) + firstTranslation(form) +
                QStringLiteral("</td></tr></table>").repeated(depth);
     }
     case 1: return QStringLiteral("<p>d&iacute;a</p><script>x()</script><b>&amp;&#xE9;&bogus;");

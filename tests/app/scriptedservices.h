@@ -4,6 +4,7 @@
 
 #include "app/desktopservices.h"
 #include "app/lexotyping.h"
+#include "app/textcodec.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -97,4 +98,15 @@ inline void askIndex(TForm1 &form, int index)
 {
     for (int i = 0; i < 200 && form.state().QuestionIndex != index; ++i)
         clickButton(form, "Button2");
+}
+
+// The first translation of the expected entry, which is always judged right when typed.
+inline QString firstTranslation(const TForm1 &form)
+{
+    const bool toSpanish = form.EnglishtoSpanish1->isChecked();
+    const auto &tables = form.state().tables;
+    const auto &entry =
+        (toSpanish ? tables.SpanishWords
+                   : tables.EnglishWords)[static_cast<std::size_t>(form.state().QuestionIndex)];
+    return entryToQString(entry.text()).section(u' ', 0, 0);
 }

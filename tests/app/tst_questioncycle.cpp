@@ -55,17 +55,6 @@ void answerRightAndTick(TForm1 &form)
     form.NewQuestion();
 }
 
-// The first translation of the expected entry, which is always judged right when typed.
-QString firstTranslation(const TForm1 &form)
-{
-    const bool toSpanish = form.EnglishtoSpanish1->isChecked();
-    const auto &tables = form.state().tables;
-    const auto &entry =
-        (toSpanish ? tables.SpanishWords
-                   : tables.EnglishWords)[static_cast<std::size_t>(form.state().QuestionIndex)];
-    return entryToQString(entry.text()).section(u' ', 0, 0);
-}
-
 // Types the right answer into the answer box and presses Return `returns` times.
 void typeRightAnswer(TForm1 &form, int returns = 1)
 {
