@@ -29,7 +29,7 @@ private slots:
         bool ok = false;
         int count = qEnvironmentVariableIntValue("VOCARRA_MONKEY_ACTIONS", &ok);
         if (!ok)
-            count = 1500;
+            count = 5000;
         const std::vector<monkey::Action> actions = monkey::actionsFor(seed, count);
         const auto failure = monkey::run(actions);
         if (!failure)
