@@ -13,8 +13,7 @@
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArrayLiteral("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    bench::useOffscreenUnlessSet();
     QApplication application(argc, argv);
     SilentServices services;
     TForm1 form(services);

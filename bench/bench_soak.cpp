@@ -3,6 +3,7 @@
 // A soak: the window tests' random walk for a million actions, with the quiz's invariants checked
 // after each. Prints actions per second and the resident memory after 10^4, 10^5 and 10^6 actions.
 // Arguments: [seed] [actions].
+#include "bench/benchtools.h"
 #include "monkey.h"
 
 #include <QApplication>
@@ -30,8 +31,7 @@ long residentKib()
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArrayLiteral("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    bench::useOffscreenUnlessSet();
     QApplication application(argc, argv);
     const QStringList arguments = QApplication::arguments();
     const uint seed = arguments.size() > 1 ? arguments[1].toUInt() : 1;

@@ -35,8 +35,7 @@ TGradBtn *gradientButton(QSize size, const char *caption, quint32 begin)
 
 int main(int argc, char *argv[])
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArrayLiteral("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    bench::useOffscreenUnlessSet();
     QApplication application(argc, argv);
     std::printf("Vocarra button paints (median of 31 samples)\n");
 

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cstdio>
@@ -13,6 +15,14 @@
 // Small timing helpers for the benchmarks: each figure is the median of many samples, each
 // sample the mean over a batch of runs, so that a busy moment of the machine moves no figure.
 namespace bench {
+
+// The benchmarks run on the offscreen platform unless QT_QPA_PLATFORM names another, so that
+// they need no display and are measured as the tests run. Call before the application exists.
+inline void useOffscreenUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+}
 
 inline double medianOf(std::vector<double> samples)
 {

@@ -15,7 +15,7 @@ struct QuizState {
     vocabulary::WordTables tables;
     int ListCount = 0;
     int SequencePos = -1;       // list position last asked in successive order; -1 before the first
-    QList<int> AskedList;       // list positions done in this pass
+    QList<int> AskedList;       // list positions done in this pass, each at most once
     bool ListExhausted = false; // the pass's last word has been picked
     QList<int> SlotOrder;   // answer slots in drawn order; element 0 holds the right translation
     int QuestionIndex = 0;  // table index of the word on display
