@@ -8,26 +8,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 
 #include <cstdio>
-
-namespace {
-
-// Resident memory in KiB, as the kernel reports it.
-long residentKib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -38,14 +20,14 @@ int main(int argc, char *argv[])
     const int count = arguments.size() > 2 ? arguments[2].toInt() : 1'000'000;
 
     std::printf("Vocarra soak: seed %u, %d actions\n", seed, count);
-    std::printf("at start: %ld KiB resident\n", residentKib());
+    std::printf("at start: %lld KiB resident\n", bench::residentKiB());
     QElapsedTimer clock;
     clock.start();
     const auto failure = monkey::run(monkey::actionsFor(seed, count), [&clock](int done) {
         if (done == 10'000 || done == 100'000 || done == 1'000'000) {
             const double seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
-            std::printf("after %7d actions: %9.0f actions/s, %ld KiB resident\n", done,
-                        done / seconds, residentKib());
+            std::printf("after %7d actions: %9.0f actions/s, %lld KiB resident\n", done,
+                        done / seconds, bench::residentKiB());
             std::fflush(stdout);
         }
     });

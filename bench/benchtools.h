@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <vector>
@@ -59,20 +60,33 @@ inline long long monotonicNanoseconds()
     return now.tv_sec * 1000000000LL + now.tv_nsec;
 }
 
-// The process's peak resident memory in KiB (VmHWM), or 0 where the system doesn't tell it.
-inline long long peakResidentKiB()
+// One memory figure of this process in KiB, read from the line of /proc/self/status that starts
+// with `field` ("VmHWM", "VmRSS"), or 0 where the system doesn't tell it.
+inline long long processStatusKiB(const char *field)
 {
     std::FILE *status = std::fopen("/proc/self/status", "r");
     if (!status)
         return 0;
     char line[256];
+    char name[32];
+    long long value = 0;
     long long kib = 0;
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %lld kB", &kib) == 1)
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::sscanf(line, "%31[^:]: %lld kB", name, &value) == 2 &&
+            std::strcmp(name, field) == 0) {
+            kib = value;
             break;
+        }
+    }
     std::fclose(status);
     return kib;
 }
+
+// The process's peak resident memory in KiB.
+inline long long peakResidentKiB() { return processStatusKiB("VmHWM"); }
+
+// The process's resident memory now, in KiB.
+inline long long residentKiB() { return processStatusKiB("VmRSS"); }
 
 inline void report(const char *what, double nanoseconds)
 {
