@@ -259,26 +259,38 @@ private:
     // synchronous=NORMAL makes a commit cheap and still keeps it through a crash of the program.
     void prepareForWriting(RecordStatus status)
     {
+        QString detail;
+        status = prepared(status, &detail);
+        m_file.finish(status, detail);
+    }
+
+    // The status after preparing; every query on the connection is gone when it returns.
+    RecordStatus prepared(RecordStatus status, QString *detail)
+    {
         QSqlDatabase database = m_file.database();
         QSqlQuery query(database);
-        if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.next())
-            return m_file.finish(statusForFailure(query.lastError(), RecordAccess::Write),
-                                 query.lastError().text());
-        if (query.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0)
-            return m_file.finish(RecordStatus::Unwritable,
-                                 QStringLiteral("the file system does not allow its journal"));
+        if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !query.next()) {
+            *detail = query.lastError().text();
+            return statusForFailure(query.lastError(), RecordAccess::Write);
+        }
+        if (query.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) != 0) {
+            *detail = QStringLiteral("the file system does not allow its journal");
+            return RecordStatus::Unwritable;
+        }
         query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
         int foundVersion = kRecordSchemaVersion;
         QSqlError error;
-        if (!migrateRecord(database, &foundVersion, &error))
-            return m_file.finish(statusForFailure(error, RecordAccess::Write), error.text());
+        if (!migrateRecord(database, &foundVersion, &error)) {
+            *detail = error.text();
+            return statusForFailure(error, RecordAccess::Write);
+        }
         if (foundVersion > kRecordSchemaVersion)
-            return m_file.finish(RecordStatus::NewerSchema);
+            return RecordStatus::NewerSchema;
         if (status == RecordStatus::Ready && foundVersion == 0)
-            status = RecordStatus::Created;
-        else if (status == RecordStatus::Ready && foundVersion < kRecordSchemaVersion)
-            status = RecordStatus::Migrated;
-        m_file.finish(status);
+            return RecordStatus::Created;
+        if (status == RecordStatus::Ready && foundVersion < kRecordSchemaVersion)
+            return RecordStatus::Migrated;
+        return status;
     }
 
     RecordFile &m_file;
@@ -390,7 +402,7 @@ QString RecordFile::message() const
         return QStringLiteral("The record at %1 cannot be read%2.").arg(path, because);
     case RecordStatus::Locked:
         return writing ? QStringLiteral("The record at %1 is locked by another program%2: answers "
-                                        "are not recorded.")
+                                        "are not recorded while it stays locked.")
                              .arg(path, because)
                        : QStringLiteral("The record at %1 is locked by another program%2.")
                              .arg(path, because);
