@@ -111,6 +111,18 @@ QString setAsidePath(const QString &path, const QDateTime &whenUtc)
     return candidate;
 }
 
+QStringList setAsideFiles(const QString &path)
+{
+    const QFileInfo info(path);
+    QStringList files;
+    // The dated names sort by time.
+    const QStringList names = info.dir().entryList(
+        {info.completeBaseName() + QStringLiteral(".set-aside-*")}, QDir::Files, QDir::Name);
+    for (const QString &name : names)
+        files << info.dir().filePath(name);
+    return files;
+}
+
 // Does the opening, one step after the other, and leaves the file in its final state.
 class RecordOpener
 {

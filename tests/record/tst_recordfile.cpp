@@ -81,13 +81,6 @@ void prepare(const QTemporaryDir &dir, Found found)
     }
 }
 
-// Files other than the record and its own companions in the record's folder: what was set aside.
-QStringList setAsideFiles(const QString &path)
-{
-    const QFileInfo info(path);
-    return info.dir().entryList({info.completeBaseName() + u".set-aside-*"_s}, QDir::Files);
-}
-
 } // namespace
 
 class TestRecordFile : public QObject
@@ -138,12 +131,12 @@ private slots:
                 // The file is kept byte for byte under the dated name the message gives.
                 QCOMPARE(fixtures::readBytes(file.movedAsidePath()), before);
                 QVERIFY(file.message().contains(file.movedAsidePath()));
-                QCOMPARE(setAsideFiles(path).size(), 1);
+                QCOMPARE(record::setAsideFiles(path), QStringList{file.movedAsidePath()});
             }
         }
         if (status == RecordStatus::NewerSchema) {
             QCOMPARE(fixtures::readBytes(path), before);
-            QVERIFY(setAsideFiles(path).isEmpty());
+            QVERIFY(record::setAsideFiles(path).isEmpty());
         }
         if (status != RecordStatus::NewerSchema && status != RecordStatus::Unwritable) {
             QCOMPARE(fixtures::scalar(path, u"PRAGMA user_version"_s).toInt(),
@@ -193,7 +186,7 @@ private slots:
         }
         QCOMPARE(QFileInfo::exists(path), existed);
         QCOMPARE(fixtures::readBytes(path), before);
-        QVERIFY(setAsideFiles(path).isEmpty());
+        QVERIFY(record::setAsideFiles(path).isEmpty());
     }
 
     void migration_keepsAnswersAndFindsTheirLevels()
