@@ -99,7 +99,9 @@ void AnswerRecorder::say(int kind, const QString &message)
         return;
     m_said |= bit;
     qWarning().noquote() << message;
-    emit problem(message);
+    // Sent from the thread the recorder belongs to, so that listeners there need no locking.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit problem(message); }, Qt::QueuedConnection);
 }
 
 } // namespace record
