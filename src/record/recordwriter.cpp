@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordwriter.h"
 
+#include "record/sqliteerrors.h"
 #include "record/wordidentity.h"
 
 #include <QSqlError>
@@ -11,10 +12,9 @@ namespace {
 
 RecordStatus statusOf(const QSqlError &error)
 {
-    // SQLite's busy and locked codes; everything else keeps the answer out for another reason
-    // (a full disk, a file made read-only, a damaged page).
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == 5 || code == 6 ? RecordStatus::Locked : RecordStatus::Unwritable;
+    // Anything but a lock keeps the answer out for a lasting reason (a full disk, a file made
+    // read-only, a damaged page).
+    return isLockError(error) ? RecordStatus::Locked : RecordStatus::Unwritable;
 }
 
 } // namespace

@@ -6,11 +6,9 @@
 
 #include "record/recordfile.h"
 #include "record/recordlocation.h"
-#include "record/recordsettings.h"
 #include "record/wordidentity.h"
 
 #include <QDir>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimeZone>
 
@@ -264,29 +262,7 @@ private slots:
         qputenv("XDG_DATA_HOME", saved);
         QCOMPARE(path, expected);
     }
-
-    void recordingSetting_isOnUntilTurnedOff()
-    {
-        // The test runs with XDG_CONFIG_HOME in a folder of its own (see main below).
-        QVERIFY(record::recordingEnabled());
-        record::setRecordingEnabled(false);
-        QVERIFY(!record::recordingEnabled());
-        const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + u"/vocarra/vocarra.conf"_s;
-        QSettings written(file, QSettings::IniFormat);
-        QCOMPARE(written.value(u"record/enabled"_s).toBool(), false);
-        record::setRecordingEnabled(true);
-        QVERIFY(record::recordingEnabled());
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    // Settings go to a folder of the test's own, never to the learner's.
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    QCoreApplication application(argc, argv);
-    TestRecordFile test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_GUILESS_MAIN(TestRecordFile)
 #include "tst_recordfile.moc"
