@@ -1,21 +1,21 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writing answers into the record: the rows as written, two programs writing at once, a program
-// killed right after its answers, a lock held by another program, and recording turned off.
+// Writing answers into the record: the rows as written, two programs writing at once and killed
+// right after their answers, a lock held by another program, and recording turned off.
 #include "recordfixtures.h"
 
 #include "record/answerrecorder.h"
 #include "record/recordfile.h"
 #include "record/recordwriter.h"
-#include "record/wordidentity.h"
 
-#include <QDateTime>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <iostream>
+#include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 using record::AnswerMode;
@@ -44,14 +44,23 @@ std::function<bool()> enabled(bool on)
     return [on] { return on; };
 }
 
-// The child's part of the kill test: record `count` answers, wait until they are all in the
-// file, say so, and wait to be killed.
-int recordThenWait(const QString &path, int count)
+int sessionAnswers(const QString &path, qint64 sessionStartMs)
 {
-    record::AnswerRecorder recorder(path, QDateTime::currentMSecsSinceEpoch(), enabled(alwaysOn));
+    return fixtures::scalar(path,
+                            u"SELECT count(*) FROM answers a JOIN sessions s ON"
+                            " s.id = a.session_id WHERE s.started_ms = %1"_s.arg(sessionStartMs))
+        .toInt();
+}
+
+// A child's part of the kill test: a program that records `count` answers under a session
+// started at `sessionStartMs`, waits until they are all in the file, says so, and waits to be
+// killed.
+int recordThenWait(const QString &path, int count, qint64 sessionStartMs)
+{
+    record::AnswerRecorder recorder(path, sessionStartMs, enabled(alwaysOn));
     for (int i = 0; i < count; ++i)
-        recorder.record(answerAt(i));
-    for (int waited = 0; answerCount(path) < count; waited += 10) {
+        recorder.record(answerAt(i % 50, i % 3 ? Outcome::Right : Outcome::Wrong));
+    for (int waited = 0; sessionAnswers(path, sessionStartMs) < count; waited += 10) {
         if (waited > 20'000)
             return 1;
         QThread::msleep(10);
@@ -134,61 +143,40 @@ private slots:
         QCOMPARE(answerCount(path), 1);
     }
 
-    // Two programs recording into one record at the same time: every answer of each is there,
-    // each under its own session.
-    void twoRecordersAtOnce_recordEveryAnswer()
+    // Two programs recording into one record at the same time, both killed (SIGKILL: no exit
+    // handlers, no closing of the database) right after their answers: every answer of each is
+    // there, each under its own session, and the record goes on.
+    void twoProgramsKilledAfterAnswers_keepEveryAnswer()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"progress.sqlite"_s);
-        constexpr int kEach = 300;
-        {
-            record::AnswerRecorder first(path, 100, enabled(alwaysOn));
-            record::AnswerRecorder second(path, 200, enabled(alwaysOn));
-            QSignalSpy firstProblems(&first, &record::AnswerRecorder::problem);
-            QSignalSpy secondProblems(&second, &record::AnswerRecorder::problem);
-            for (int i = 0; i < kEach; ++i) {
-                first.record(answerAt(i % 50));
-                second.record(answerAt(i % 50, Outcome::Wrong));
-            }
-            QTRY_COMPARE_WITH_TIMEOUT(answerCount(path), 2 * kEach, 30'000);
-            QCOMPARE(firstProblems.count(), 0);
-            QCOMPARE(secondProblems.count(), 0);
+        constexpr int kEach = 200;
+        const QList<qint64> starts{100, 200};
+        std::vector<std::unique_ptr<QProcess>> children;
+        for (qint64 start : starts) {
+            children.push_back(std::make_unique<QProcess>());
+            children.back()->start(
+                QCoreApplication::applicationFilePath(),
+                {u"--record-then-wait"_s, path, QString::number(kEach), QString::number(start)});
         }
-        QCOMPARE(
-            fixtures::scalar(path, u"SELECT count(*) FROM sessions WHERE ended_ms IS NOT NULL"_s)
-                .toInt(),
-            2);
-        QCOMPARE(fixtures::scalar(path, u"SELECT count(*) FROM answers a JOIN sessions s ON"
-                                        " s.id = a.session_id WHERE s.started_ms = 200 AND"
-                                        " a.outcome = 0"_s)
-                     .toInt(),
-                 kEach);
-    }
+        for (auto &child : children) {
+            QByteArray said;
+            QTRY_VERIFY_WITH_TIMEOUT((said += child->readAllStandardOutput()).contains("recorded"),
+                                     30'000);
+        }
+        for (auto &child : children) {
+            child->kill();
+            QVERIFY(child->waitForFinished());
+        }
 
-    void killedRightAfterAnswers_keepsThem()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(u"progress.sqlite"_s);
-        constexpr int kAnswers = 25;
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {u"--record-then-wait"_s, path, QString::number(kAnswers)});
-        QVERIFY(child.waitForStarted());
-        QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += child.readAllStandardOutput()).contains("recorded"),
-                                 30'000);
-        child.kill(); // SIGKILL: no exit handlers, no closing of the database
-        QVERIFY(child.waitForFinished());
-
-        const record::RecordFile reader = record::RecordFile::openForReading(path);
-        QCOMPARE(reader.status(), record::RecordStatus::Ready);
-        QCOMPARE(answerCount(path), kAnswers);
-        // The cut-off session still has an end: its last answer.
-        QCOMPARE(fixtures::scalar(path, u"SELECT ended_ms = (SELECT max(answered_ms) FROM answers)"
-                                        " FROM sessions"_s)
+        QCOMPARE(record::RecordFile::openForReading(path).status(), record::RecordStatus::Ready);
+        for (qint64 start : starts)
+            QCOMPARE(sessionAnswers(path, start), kEach);
+        // Each cut-off session still has an end: its last answer.
+        QCOMPARE(fixtures::scalar(path, u"SELECT count(*) FROM sessions s WHERE ended_ms = (SELECT"
+                                        " max(answered_ms) FROM answers WHERE session_id = s.id)"_s)
                      .toInt(),
-                 1);
-        // And the next program goes on writing into it.
+                 2);
         record::RecordWriter next(path, 5);
         QCOMPARE(next.file().status(), record::RecordStatus::Ready);
         QVERIFY(next.write(answerAt(1), 6));
@@ -250,8 +238,9 @@ private slots:
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
-    if (argc == 4 && qstrcmp(argv[1], "--record-then-wait") == 0)
-        return recordThenWait(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt());
+    if (argc == 5 && qstrcmp(argv[1], "--record-then-wait") == 0)
+        return recordThenWait(QString::fromLocal8Bit(argv[2]), QByteArray(argv[3]).toInt(),
+                              QByteArray(argv[4]).toLongLong());
     TestRecorder test;
     return QTest::qExec(&test, argc, argv);
 }
