@@ -132,6 +132,27 @@ private slots:
                  u"2000,0,5,0,0,%1,1,%2"_s.arg(int(answer.mode)).arg(int(answer.outcome)));
     }
 
+    // The learner forgets the record while a session runs: its next answer is recorded under
+    // the same session, whose row comes back.
+    void forgottenWhileRecording_sessionComesBack()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"progress.sqlite"_s);
+        record::RecordWriter writer(path, 1000);
+        QVERIFY(writer.write(answerAt(1), 2000));
+        fixtures::withDatabase(path, [](QSqlDatabase &database) {
+            fixtures::exec(database, u"DELETE FROM answers"_s);
+            fixtures::exec(database, u"DELETE FROM sessions"_s);
+        });
+        QVERIFY(writer.write(answerAt(2), 3000));
+        QVERIFY(writer.endSession(4000));
+        QCOMPARE(fixtures::scalar(path, u"SELECT group_concat(s.started_ms || ',' || s.ended_ms"
+                                        " || ',' || a.position) FROM answers a JOIN sessions s"
+                                        " ON s.id = a.session_id"_s)
+                     .toString(),
+                 u"1000,4000,2"_s);
+    }
+
     // A position past its group's words names no word: refused, nothing written.
     void positionPastTheGroup_isRefused()
     {
