@@ -9,9 +9,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
@@ -39,6 +41,7 @@ struct Figures {
     double medianUs;
     double p99Us;
     double worstUs;
+    long overOneMs;
 };
 
 Figures figuresOf(std::vector<qint64> nanoseconds)
@@ -48,12 +51,15 @@ Figures figuresOf(std::vector<qint64> nanoseconds)
         return nanoseconds[static_cast<std::size_t>(share * double(nanoseconds.size() - 1))] /
                1000.0;
     };
-    return {at(0.5), at(0.99), nanoseconds.back() / 1000.0};
+    const long overOneMs = std::count_if(nanoseconds.begin(), nanoseconds.end(),
+                                         [](qint64 ns) { return ns > 1'000'000; });
+    return {at(0.5), at(0.99), nanoseconds.back() / 1000.0, overOneMs};
 }
 
 // The UI thread's cost: record() for each answer, timed one by one; the first includes starting
-// the writing thread.
-void uiThreadCost(const QString &path)
+// the writing thread. Back to back, the writing thread is always busy and the queue long; paced
+// at one answer per `gapUs` (still far faster than any learner), each finds the thread idle.
+void uiThreadCost(const QString &path, int gapUs)
 {
     std::vector<qint64> costs;
     costs.reserve(kAnswers);
@@ -66,15 +72,42 @@ void uiThreadCost(const QString &path)
             clock.start();
             recorder.record(answer);
             costs.push_back(clock.nsecsElapsed());
+            if (gapUs > 0)
+                QThread::usleep(static_cast<unsigned long>(gapUs));
         }
         drain.start();
     }
     const Figures figures = figuresOf(costs);
-    std::printf("UI thread, one answer handed to the recorder (%d answers):\n"
-                "  median %.1f us, 99th percentile %.1f us, worst %.1f us (first answer %.1f us)\n",
-                kAnswers, figures.medianUs, figures.p99Us, figures.worstUs, costs.front() / 1000.0);
+    std::printf("UI thread, one answer handed to the recorder (%d answers, %s):\n"
+                "  median %.1f us, 99th percentile %.1f us, worst %.1f us, %ld over 1 ms "
+                "(first answer %.1f us)\n",
+                kAnswers, gapUs > 0 ? "one per 0.5 ms" : "back to back", figures.medianUs,
+                figures.p99Us, figures.worstUs, figures.overOneMs, costs.front() / 1000.0);
     std::printf("  writing thread caught up %.0f ms after the last answer was handed over\n",
                 drain.nsecsElapsed() / 1e6);
+}
+
+// The same loop timing only a copy of each answer into a list, the least any handing over does:
+// its worst shows what the machine itself adds (a busy machine takes the thread away now and
+// then), the floor under the worst figure above.
+void copyFloor()
+{
+    std::vector<qint64> costs;
+    costs.reserve(kAnswers);
+    std::vector<record::JudgedAnswer> copies;
+    for (int i = 0; i < kAnswers; ++i) {
+        const record::JudgedAnswer answer = sampleAnswer(i);
+        QElapsedTimer clock;
+        clock.start();
+        copies.push_back(answer);
+        costs.push_back(clock.nsecsElapsed());
+    }
+    const Figures figures = figuresOf(costs);
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    const QByteArray load = loadavg.open(QIODevice::ReadOnly) ? loadavg.readLine().trimmed() : "?";
+    std::printf("  the same loop copying each answer into a list: median %.1f us, worst %.1f us, "
+                "%ld over 1 ms (load average %s)\n",
+                figures.medianUs, figures.worstUs, figures.overOneMs, load.constData());
 }
 
 // The writing thread's cost: one answer, one transaction, timed one by one.
@@ -92,8 +125,8 @@ void writerCost(const QString &path)
     }
     const Figures figures = figuresOf(costs);
     std::printf("Writing thread, one answer in its own transaction (%d answers):\n"
-                "  median %.1f us, 99th percentile %.1f us, worst %.1f us\n",
-                kAnswers, figures.medianUs, figures.p99Us, figures.worstUs);
+                "  median %.1f us, 99th percentile %.1f us, worst %.1f us, %ld over 1 ms\n",
+                kAnswers, figures.medianUs, figures.p99Us, figures.worstUs, figures.overOneMs);
 }
 
 // The size on disk of a record of `count` answers with the mix a learner makes: mostly right,
@@ -139,7 +172,9 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     const int sizeAnswers = argc > 1 ? QByteArray(argv[1]).toInt() : 1'000'000;
     QTemporaryDir dir;
-    uiThreadCost(dir.filePath(QStringLiteral("ui.sqlite")));
+    uiThreadCost(dir.filePath(QStringLiteral("paced.sqlite")), 500);
+    uiThreadCost(dir.filePath(QStringLiteral("burst.sqlite")), 0);
+    copyFloor();
     writerCost(dir.filePath(QStringLiteral("writer.sqlite")));
     recordSize(dir.filePath(QStringLiteral("size.sqlite")), std::max(sizeAnswers, 1000));
     return 0;

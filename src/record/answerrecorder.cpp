@@ -8,6 +8,11 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QThread>
+#include <QTimer>
+
+#ifdef Q_OS_LINUX
+#include <sched.h>
+#endif
 
 namespace record {
 
@@ -23,44 +28,83 @@ AnswerRecorder::~AnswerRecorder()
 {
     if (!m_thread)
         return;
-    const qint64 endedMs = QDateTime::currentMSecsSinceEpoch();
-    // Posted after every answer, so it runs after they are written; the writer closes its
-    // connection in the thread that opened it.
-    QMetaObject::invokeMethod(
-        m_inThread,
-        [this, endedMs] {
-            if (m_writer)
-                m_writer->endSession(endedMs);
-            m_writer.reset();
-            QThread::currentThread()->quit();
-        },
-        Qt::QueuedConnection);
+    {
+        // At the end the quiz may wait: everything still pending goes, then the stop.
+        const std::lock_guard lock(m_mutex);
+        m_queue.insert(m_queue.end(), m_pending.begin(), m_pending.end());
+        m_stopping = true;
+        m_endedMs = QDateTime::currentMSecsSinceEpoch();
+    }
+    m_wake.notify_one();
     m_thread->wait();
-    delete m_inThread;
     delete m_thread;
-}
-
-void AnswerRecorder::start()
-{
-    m_thread = new QThread;
-    m_thread->setObjectName(QStringLiteral("vocarra-record"));
-    m_inThread = new QObject;
-    m_inThread->moveToThread(m_thread);
-    m_thread->start(QThread::LowPriority);
 }
 
 void AnswerRecorder::record(const JudgedAnswer &answer)
 {
-    const qint64 answeredMs = QDateTime::currentMSecsSinceEpoch();
-    if (!m_thread)
-        start();
-    QMetaObject::invokeMethod(
-        m_inThread, [this, answer, answeredMs] { write(answer, answeredMs); },
-        Qt::QueuedConnection);
+    m_pending.push_back({answer, QDateTime::currentMSecsSinceEpoch()});
+    if (!m_thread) {
+        m_thread = QThread::create([this] { writeLoop(); });
+        m_thread->setObjectName(QStringLiteral("vocarra-record"));
+        m_thread->start();
+    }
+    handOver();
+}
+
+void AnswerRecorder::handOver()
+{
+    std::unique_lock lock(m_mutex, std::try_to_lock);
+    if (!lock.owns_lock()) {
+        // The writing thread holds the queue this very moment: try again from the event loop
+        // rather than wait for it.
+        if (!m_retryScheduled) {
+            m_retryScheduled = true;
+            QTimer::singleShot(0, this, [this] {
+                m_retryScheduled = false;
+                if (!m_pending.empty())
+                    handOver();
+            });
+        }
+        return;
+    }
+    m_queue.insert(m_queue.end(), m_pending.begin(), m_pending.end());
+    lock.unlock();
+    m_pending.clear();
+    m_wake.notify_one();
+}
+
+// The writing thread: takes what is queued in one swap and writes it, until told to stop.
+void AnswerRecorder::writeLoop()
+{
+#ifdef Q_OS_LINUX
+    // A batch thread is never given the processor the moment it is woken, so handing an answer
+    // over does not stop the quiz while the answer is written; it still gets its fair share.
+    const sched_param normal{};
+    sched_setscheduler(0, SCHED_BATCH, &normal);
+#endif
+    std::vector<Queued> batch;
+    for (;;) {
+        bool stopping = false;
+        {
+            std::unique_lock lock(m_mutex);
+            m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
+            batch.swap(m_queue);
+            stopping = m_stopping;
+        }
+        for (const Queued &queued : batch)
+            write(queued);
+        batch.clear();
+        if (stopping)
+            break;
+    }
+    if (m_writer)
+        m_writer->endSession(m_endedMs);
+    // The connection closes in the thread that opened it.
+    m_writer.reset();
 }
 
 // Runs in the writing thread.
-void AnswerRecorder::write(const JudgedAnswer &answer, qint64 answeredMs)
+void AnswerRecorder::write(const Queued &queued)
 {
     if (!m_opened) {
         if (!m_enabled()) {
@@ -79,7 +123,7 @@ void AnswerRecorder::write(const JudgedAnswer &answer, qint64 answeredMs)
             return;
         }
     }
-    if (!m_writer || m_writer->write(answer, answeredMs))
+    if (!m_writer || m_writer->write(queued.answer, queued.answeredMs))
         return;
     const RecordStatus status = m_writer->errorStatus();
     const QString path = m_writer->file().path();

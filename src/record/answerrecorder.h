@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QString>
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 class QThread;
 
@@ -34,6 +37,8 @@ public:
     ~AnswerRecorder() override;
 
 public slots:
+    // Never waits: when the writing thread happens to hold the queue, the answer is handed over
+    // with the next one or from the event loop.
     void record(const record::JudgedAnswer &answer);
 
 signals:
@@ -42,18 +47,37 @@ signals:
     void problem(const QString &message);
 
 private:
-    void start();
-    void write(const JudgedAnswer &answer, qint64 answeredMs);
+    struct Queued {
+        JudgedAnswer answer;
+        qint64 answeredMs = 0;
+    };
+
+    void handOver();
+    void writeLoop();
+    void write(const Queued &queued);
     void say(int kind, const QString &message);
 
-    QString m_path;
-    qint64 m_sessionStartMs;
-    std::function<bool()> m_enabled;
+    const QString m_path;
+    const qint64 m_sessionStartMs;
+    const std::function<bool()> m_enabled;
     QThread *m_thread = nullptr;
-    QObject *m_inThread = nullptr;          // lives in m_thread; answers are posted to it
-    std::unique_ptr<RecordWriter> m_writer; // touched only in m_thread
-    bool m_opened = false;                  // only in m_thread
-    unsigned m_said = 0;                    // kinds of problem said; only in m_thread
+
+    // The UI thread's own: answers not handed over yet.
+    std::vector<Queued> m_pending;
+    bool m_retryScheduled = false;
+
+    // Shared with the writing thread, under m_mutex, which either side holds only to swap or
+    // append.
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::vector<Queued> m_queue;
+    bool m_stopping = false;
+    qint64 m_endedMs = 0;
+
+    // The writing thread's own.
+    std::unique_ptr<RecordWriter> m_writer;
+    bool m_opened = false;
+    unsigned m_said = 0; // kinds of problem said
 };
 
 } // namespace record
