@@ -51,10 +51,10 @@ void TForm1::AskQuestion()
     // Complete the slot order. It is emptied only by a right click, so after anything else the
     // right translation stays in the slot it had.
     do {
-        const int slot = m_services.randomBelow(4);
+        const int slot = m_services.randomBelow(quiz::kChoiceCount);
         if (!m_state.SlotOrder.contains(slot))
             m_state.SlotOrder.append(slot);
-    } while (m_state.SlotOrder.size() < 4);
+    } while (m_state.SlotOrder.size() < quiz::kChoiceCount);
     setAnswerItem(m_state.SlotOrder[0], m_state.CurrentIndex);
     m_state.CurrentEnglish = std::string(
         m_state.tables.EnglishWords[static_cast<std::size_t>(m_state.CurrentIndex)].text());
@@ -138,8 +138,8 @@ int TForm1::drawUnaskedPosition()
 
 void TForm1::fillWrongChoices()
 {
-    std::array<int, 3> wrong{};
-    if (WordGroup->text() == QStringLiteral("Verbs")) {
+    std::array<int, quiz::kWrongChoiceCount> wrong{};
+    if (groupBoxReads(Group::Verbs)) {
         const std::string_view key = quiz::verbPronounKey(m_state.CurrentEnglish);
         const int direction = quiz::verbWalkDirection(m_state.QuestionIndex);
         int index = m_state.QuestionIndex;
@@ -151,7 +151,8 @@ void TForm1::fillWrongChoices()
         }
     } else {
         m_services.reseed();
-        wrong = quiz::stepRuleIndexes(m_state.QuestionIndex, m_services.randomBelow(4) + 1);
+        wrong = quiz::stepRuleIndexes(m_state.QuestionIndex,
+                                      m_services.randomBelow(quiz::kLargestStep) + 1);
     }
     for (std::size_t i = 0; i < wrong.size(); ++i)
         setAnswerItem(m_state.SlotOrder[static_cast<qsizetype>(i) + 1],
