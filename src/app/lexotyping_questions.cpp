@@ -90,14 +90,27 @@ void TForm1::PickNextEntry()
         const std::string group = WordGroup->text().toStdString();
         const int offsetNow =
             quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
-        m_state.CurrentIndex =
-            std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
-                       0, kTableSlots - 1);
+        const auto tableIndex = [&](int p) {
+            return std::clamp(quiz::tableIndexFor(p, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
+                              0, kTableSlots - 1);
+        };
+        m_state.CurrentIndex = tableIndex(position);
 
-        // The pick of the one position not done yet is the last of the pass. A restarted sequence
-        // may pick a done position while one is still missing; that pick ends nothing.
-        if (m_state.AskedList.size() == m_state.ListCount - 1 &&
-            !m_state.AskedList.contains(position)) {
+        // The pick of the one position not done yet is the last of the pass, where positions the
+        // filter passes over count as done. A restarted sequence may pick a done position while
+        // one is still missing; that pick ends nothing.
+        std::vector<bool> done(static_cast<std::size_t>(std::max(m_state.ListCount, 0)));
+        for (int p : m_state.AskedList) {
+            if (p >= 0 && p < m_state.ListCount)
+                done[static_cast<std::size_t>(p)] = true;
+        }
+        const auto isDone = [&](int p) { return done[static_cast<std::size_t>(p)]; };
+        const auto isSkipped = [&](int p) {
+            const auto index = static_cast<std::size_t>(tableIndex(p));
+            return quiz::skippedByVerbFilter(m_state.tables.EnglishWords[index].text(), verbForms);
+        };
+        if (position < m_state.ListCount &&
+            quiz::lastOfPass(position, m_state.ListCount, isDone, isSkipped)) {
             m_state.AskedList.clear();
             m_state.ListExhausted = true;
         }

@@ -5,6 +5,8 @@
 
 #include "app/answeredit.h"
 #include "app/textcodec.h"
+#include "quiz/distractors.h"
+#include "quiz/verbfilter.h"
 #include "vocabulary/groupwords.h"
 
 #include <QLineEdit>
@@ -42,7 +44,7 @@ QString spanish(const TForm1 &form, int index)
 QStringList choices(const TForm1 &form)
 {
     QStringList texts;
-    for (int slot = 0; slot < 4; ++slot)
+    for (int slot = 0; slot < quiz::kChoiceCount; ++slot)
         texts << form.answerItem(slot)->text();
     return texts;
 }
@@ -80,7 +82,6 @@ class TestQuestionCycle : public QObject
     Q_OBJECT
 
 private slots:
-    void successiveOrder_walksTheLevelsBlock();
     void loads_setTheListByLevelAndNewAll_data();
     void loads_setTheListByLevelAndNewAll();
     void smallerGroup_leavesTheLargerGroupsWordsBehindIt();
@@ -100,25 +101,17 @@ private slots:
     void verbForms_filterTheRealVerbs_data();
     void verbForms_filterTheRealVerbs();
     void infinitivesOnly_passesOverNounsBeginningWithTheSubjects();
+    void passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone_data();
+    void passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone();
+    void newGroup_beforeTheLastAnswer_dropsTheEndOfTheList_data();
+    void newGroup_beforeTheLastAnswer_dropsTheEndOfTheList();
     void everyWordIsDoneOncePerPass_data();
     void everyWordIsDoneOncePerPass();
     void tickDuringABox_takesEffectWhenItCloses_data();
     void tickDuringABox_takesEffectWhenItCloses();
-    void timerTickDuringAFallbackNotice_leavesTheLoadWhole();
-    void timerTickDuringTheEndOfListQuestion_leavesTheQuizSound();
+    void tickDuringALoadersBox_leavesTheListWhole_data();
+    void tickDuringALoadersBox_leavesTheListWhole();
 };
-
-void TestQuestionCycle::successiveOrder_walksTheLevelsBlock()
-{
-    StartedQuiz quiz;
-    load(*quiz, 2, false, &TForm1::Nouns1Click);
-    QCOMPARE(quiz->state().CurrentIndex, 46);
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("head"));
-    quiz->Button2Click();
-    QCOMPARE(quiz->state().CurrentIndex, 47);
-    load(*quiz, 2, true, &TForm1::Nouns1Click);
-    QCOMPARE(quiz->state().CurrentIndex, 0);
-}
 
 void TestQuestionCycle::loads_setTheListByLevelAndNewAll_data()
 {
@@ -127,6 +120,8 @@ void TestQuestionCycle::loads_setTheListByLevelAndNewAll_data()
     QTest::addColumn<bool>("allWords");
     QTest::addColumn<int>("listCount");
     QTest::addColumn<int>("firstIndex");
+    QTest::newRow("nouns at 300, new") << 0 << 2 << false << 53 << 46;
+    QTest::newRow("nouns at 300, all") << 0 << 2 << true << 99 << 0;
     QTest::newRow("nouns at 100, new") << 0 << 0 << false << 11 << 0;
     QTest::newRow("nouns at 100, all") << 0 << 0 << true << 11 << 0;
     QTest::newRow("adverbs at 500, new") << 4 << 4 << false << 3 << 54;
@@ -151,8 +146,12 @@ void TestQuestionCycle::loads_setTheListByLevelAndNewAll()
     load(*quiz, level, allWords, loaders[static_cast<std::size_t>(group)]);
     QCOMPARE(quiz->state().ListCount, listCount);
     QCOMPARE(quiz->state().CurrentIndex, firstIndex);
+    QCOMPARE(quiz->Edit1->toPlainText(), english(*quiz, firstIndex));
     QVERIFY(quiz.services.messages.isEmpty());
     QVERIFY(quiz->groupItems[static_cast<std::size_t>(group)]->isChecked());
+    // Successive order walks on through the list.
+    quiz->Button2Click();
+    QCOMPARE(quiz->state().CurrentIndex, firstIndex + 1);
 }
 
 void TestQuestionCycle::smallerGroup_leavesTheLargerGroupsWordsBehindIt()
@@ -269,17 +268,18 @@ void TestQuestionCycle::slotOrder_staysUntilARightClick()
 {
     StartedQuiz quiz;
     const int rightSlot = quiz->state().SlotOrder[0];
-    quiz->answerItem((rightSlot + 1) % 4)->click(); // wrong
+    quiz->answerItem((rightSlot + 1) % quiz::kChoiceCount)->click(); // wrong
     quiz->Button2Click();
     QCOMPARE(quiz->state().SlotOrder[0], rightSlot);
     QCOMPARE(quiz->answerItem(rightSlot)->text(), QStringLiteral("tiempo"));
 
     quiz->answerItem(rightSlot)->click(); // right: the next question draws anew
     QVERIFY(quiz->state().SlotOrder.isEmpty());
-    quiz.services.randoms = {(rightSlot + 2) % 4};
+    const int newSlot = (rightSlot + 2) % quiz::kChoiceCount;
+    quiz.services.randoms = {newSlot};
     quiz->NewQuestion();
-    QCOMPARE(quiz->state().SlotOrder[0], (rightSlot + 2) % 4);
-    QCOMPARE(quiz->state().SlotOrder.size(), 4);
+    QCOMPARE(quiz->state().SlotOrder[0], newSlot);
+    QCOMPARE(quiz->state().SlotOrder.size(), quiz::kChoiceCount);
 }
 
 void TestQuestionCycle::stepRule_takesNeighboursAroundIndexTwelve()
@@ -390,8 +390,8 @@ void TestQuestionCycle::endOfList_movesOnOrRepeats()
 void TestQuestionCycle::successiveOrder_startsAgainPastTheEndOfTheList()
 {
     StartedQuiz quiz; // nouns at 100: 11 words
-    quiz->answerItem((quiz->state().SlotOrder[0] + 1) % 4)
-        ->click(); // one wrong answer keeps the pass open
+    // One wrong answer keeps the pass open.
+    quiz->answerItem((quiz->state().SlotOrder[0] + 1) % quiz::kChoiceCount)->click();
     for (int i = 0; i < 11; ++i)
         quiz->Button2Click();
     QCOMPARE(quiz->state().SequencePos, 0);
@@ -469,37 +469,115 @@ void TestQuestionCycle::infinitivesOnly_passesOverNounsBeginningWithTheSubjects(
     }
 }
 
-void TestQuestionCycle::timerTickDuringAFallbackNotice_leavesTheLoadWhole()
+void TestQuestionCycle::passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone_data()
 {
+    QTest::addColumn<bool>("infinitives");
+    QTest::addColumn<bool>("random");
+    QTest::addColumn<int>("level");
+    QTest::newRow("infinitives, successive, 100") << true << false << 0;
+    QTest::newRow("infinitives, random, 100") << true << true << 0;
+    QTest::newRow("no second person, successive, 300") << false << false << 2;
+    QTest::newRow("no second person, random, 300") << false << true << 2;
+}
+
+// Skipped entries count as done, so answering each word the filter lets through, once and right,
+// brings the end-of-list question after the last of them, and only once.
+void TestQuestionCycle::passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone()
+{
+    QFETCH(bool, infinitives);
+    QFETCH(bool, random);
+    QFETCH(int, level);
     StartedQuiz quiz;
-    quiz->answerItem(quiz->state().SlotOrder[0])->click(); // a right answer arms Timer2
-    QVERIFY(quiz->Timer2->isActive());
-    quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
-    load(*quiz, 6, false, &TForm1::Prepositions1Click);
-    QCoreApplication::processEvents(); // a tick held over the notice would come now
-    QCOMPARE(quiz.services.messages.size(), 1);
+    if (random)
+        quiz->Random1->trigger();
+    (infinitives ? quiz->Infinitives : quiz->NoSecondPerson2)->trigger();
+    load(*quiz, level, false, &TForm1::Verbs1Click);
+    const int first = vocabulary::blockStart(vocabulary::Group::Verbs, level);
+    const int listCount = quiz->state().ListCount;
+    const quiz::VerbFormSettings filter{true, !infinitives, infinitives};
+    const auto skipped = [&](int index) {
+        return quiz::skippedByVerbFilter(english(*quiz, index).toStdString(), filter);
+    };
+    QList<int> skippedPositions;
+    for (int position = 0; position < listCount; ++position) {
+        if (skipped(first + position))
+            skippedPositions << position;
+    }
+    const int letThrough = listCount - int(skippedPositions.size());
+    QVERIFY(letThrough < listCount);
+    // A random draw that keeps offering a skipped word finds it done after the first time.
+    if (random)
+        quiz.services.randoms = QList<int>(3 * listCount, skippedPositions.first());
+
+    std::set<int> asked;
+    while (quiz.services.questions.isEmpty() && int(asked.size()) <= letThrough) {
+        const int index = quiz->state().CurrentIndex;
+        QVERIFY2(!skipped(index), qPrintable(english(*quiz, index)));
+        QVERIFY2(asked.insert(index).second, "a word came twice");
+        answerRightAndTick(*quiz);
+    }
+    QCOMPARE(int(asked.size()), letThrough);
+    QCOMPARE(quiz.services.questions.size(), 1);
+}
+
+void TestQuestionCycle::newGroup_beforeTheLastAnswer_dropsTheEndOfTheList_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("Word Groups item") << u"Verbs1"_s;
+    QTest::newRow("level submenu item") << u"Adverbios7"_s;
+    QTest::newRow("All Words") << u"AllWords"_s;
+}
+
+// The one word of the conjunctions at 700 is the last of its pass as soon as it is picked. A load
+// before it is answered starts a new pass, so the next tick asks the new list's second word.
+void TestQuestionCycle::newGroup_beforeTheLastAnswer_dropsTheEndOfTheList()
+{
+    QFETCH(QString, item);
+    StartedQuiz quiz;
+    load(*quiz, 6, false, &TForm1::Conjunctions1Click);
+    QVERIFY(quiz->state().ListExhausted);
+    quiz->findChild<QAction *>(item)->trigger();
+    const int firstIndex = quiz->state().QuestionIndex;
+    answerRightAndTick(*quiz);
+    QVERIFY(quiz.services.questions.isEmpty());
+    QCOMPARE(quiz->state().QuestionIndex, firstIndex + 1);
+}
+
+void TestQuestionCycle::tickDuringALoadersBox_leavesTheListWhole_data()
+{
+    QTest::addColumn<bool>("fallback");
+    QTest::newRow("fallback notice of the prepositions at 700") << true;
+    QTest::newRow("end-of-list question of the conjunctions at 700") << false;
+}
+
+// A tick of Timer2 let through by the box that a load or the end of a pass shows leaves the list
+// that the box leads to whole: the one conjunction of "700 Words", asked once, with no tick left.
+void TestQuestionCycle::tickDuringALoadersBox_leavesTheListWhole()
+{
+    QFETCH(bool, fallback);
+    StartedQuiz quiz;
+    if (fallback) {
+        quiz->answerItem(quiz->state().SlotOrder[0])->click(); // a right answer arms Timer2
+        QVERIFY(quiz->Timer2->isActive());
+        quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
+        load(*quiz, 6, false, &TForm1::Prepositions1Click);
+    } else {
+        load(*quiz, 6, false, &TForm1::Conjunctions1Click);
+        quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
+        answerRightAndTick(*quiz);
+    }
+    QCoreApplication::processEvents(); // a tick held over the box would come now
+    QCOMPARE(quiz.services.messages.size() + quiz.services.questions.size(), 1);
     QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
     QCOMPARE(quiz->state().ListCount, 1);
     QCOMPARE(quiz->state().CurrentIndex, 12);
     QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than"));
     QCOMPARE(choices(*quiz).count(QStringLiteral("que")), 1);
     QVERIFY(!quiz->Timer2->isActive());
-}
-
-void TestQuestionCycle::timerTickDuringTheEndOfListQuestion_leavesTheQuizSound()
-{
-    StartedQuiz quiz;
-    load(*quiz, 6, false, &TForm1::Conjunctions1Click);
-    quiz.services.whileBoxIsUp = [&quiz] { quiz->NewQuestion(); };
-    answerRightAndTick(*quiz);
-    QCoreApplication::processEvents(); // a tick held over the question would come now
-    QCOMPARE(quiz.services.questions.size(), 1);
-    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Conjunctions"));
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("than"));
     QVERIFY(quiz->state().AskedList.isEmpty());
     // The next right answer ends this one-word pass again, with exactly one more question.
     answerRightAndTick(*quiz);
-    QCOMPARE(quiz.services.questions.size(), 2);
+    QCOMPARE(quiz.services.questions.size(), fallback ? 1 : 2);
 }
 
 void TestQuestionCycle::everyWordIsDoneOncePerPass_data()
@@ -590,7 +668,7 @@ void TestQuestionCycle::tickDuringABox_takesEffectWhenItCloses()
     if (newQuestions == 0)
         return;
     // The new word is answered as any other: a right click counts.
-    QCOMPARE(quiz->state().SlotOrder.size(), 4);
+    QCOMPARE(quiz->state().SlotOrder.size(), quiz::kChoiceCount);
     quiz->answerItem(quiz->state().SlotOrder[0])->click();
     QCOMPARE(quiz->state().CorrectCount, 2);
 }

@@ -138,24 +138,47 @@ private slots:
     }
 
     // After a hand-over the group box names the group that took over, so the new/all switch
-    // reloads that group, without a second notice.
+    // reloads that group (its list and its questions), without a second notice.
+    void newAllSwitch_afterAFallback_reloadsTheGroupThatTookOver_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("taker");
+        QTest::addColumn<int>("allCount");
+        QTest::addColumn<QString>("firstOfAll");
+        QTest::addColumn<int>("newCount");
+        QTest::addColumn<QString>("firstOfNew");
+        QTest::newRow("prepositions at 700 to the conjunctions")
+            << 6 << u"Prepositions1"_s << u"Conjunctions"_s << 13 << u"if"_s << 1 << u"than"_s;
+        QTest::newRow("pronouns at 1000 to the adjectives")
+            << 9 << u"Pronouns1"_s << u"Adjectives"_s << 208 << u"the"_s << 15 << u"pretty"_s;
+    }
+
     void newAllSwitch_afterAFallback_reloadsTheGroupThatTookOver()
     {
+        QFETCH(int, level);
+        QFETCH(QString, item);
+        QFETCH(QString, taker);
+        QFETCH(int, allCount);
+        QFETCH(QString, firstOfAll);
+        QFETCH(int, newCount);
+        QFETCH(QString, firstOfNew);
         StartedQuiz quiz;
-        quiz->levelItems[6]->menu()->aboutToShow(); // "700 Words"
-        trigger(*quiz, u"Prepositions1"_s);
+        quiz->levelItems[static_cast<std::size_t>(level)]->menu()->aboutToShow();
+        trigger(*quiz, item);
         QCOMPARE(quiz.services.messages.size(), 1);
-        QCOMPARE(quiz->WordGroup->text(), u"Conjunctions"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
 
         trigger(*quiz, u"AllWords"_s);
-        QCOMPARE(quiz->WordGroup->text(), u"Conjunctions"_s);
-        QVERIFY(quiz->Conjunctions1->isChecked());
-        QCOMPARE(quiz->state().ListCount, 13);
-        QCOMPARE(quiz->Edit1->toPlainText(), u"if"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
+        QVERIFY(quiz->findChild<QAction *>(taker + u'1')->isChecked());
+        QCOMPARE(quiz->state().ListCount, allCount);
+        QCOMPARE(quiz->Edit1->toPlainText(), firstOfAll);
 
         trigger(*quiz, u"NewWords"_s);
-        QCOMPARE(quiz->state().ListCount, 1);
-        QCOMPARE(quiz->Edit1->toPlainText(), u"than"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
+        QCOMPARE(quiz->state().ListCount, newCount);
+        QCOMPARE(quiz->Edit1->toPlainText(), firstOfNew);
         QCOMPARE(quiz.services.messages.size(), 1);
     }
 
