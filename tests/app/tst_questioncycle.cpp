@@ -90,8 +90,8 @@ private slots:
     void newAllReload_runsEachMatchingGroupInTurn();
     void randomOrder_neverDrawsADoneWord();
     void slotOrder_staysUntilARightClick();
-    void stepRule_takesNeighboursAroundIndexTwelve();
-    void verbRule_takesTheNearestEntriesOfTheSamePerson();
+    void wrongChoices_comeFromNeighbouringEntries_data();
+    void wrongChoices_comeFromNeighbouringEntries();
     void oneWordList_endsItsPassAtEveryRightAnswer();
     void endOfList_movesOnOrRepeats_data();
     void endOfList_movesOnOrRepeats();
@@ -100,7 +100,6 @@ private slots:
     void pointingAtAnotherLevel_neverLeavesTheLoadedGroup();
     void verbForms_filterTheRealVerbs_data();
     void verbForms_filterTheRealVerbs();
-    void infinitivesOnly_passesOverNounsBeginningWithTheSubjects();
     void passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone_data();
     void passWithSkippedVerbForms_endsOnceItsAskedWordsAreDone();
     void newGroup_beforeTheLastAnswer_dropsTheEndOfTheList_data();
@@ -282,51 +281,42 @@ void TestQuestionCycle::slotOrder_staysUntilARightClick()
     QCOMPARE(quiz->state().SlotOrder.size(), quiz::kChoiceCount);
 }
 
-void TestQuestionCycle::stepRule_takesNeighboursAroundIndexTwelve()
+void TestQuestionCycle::wrongChoices_comeFromNeighbouringEntries_data()
 {
+    QTest::addColumn<bool>("verbs");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QList<int>>("choiceIndexes"); // the right one first, then the wrong ones
+    // Nouns at "200 Words", all words. With the draws scripted, the step k is 2: forwards up to
+    // index 12, backwards from 13.
+    QTest::newRow("step forwards at 12") << false << 12 << QList<int>{12, 14, 16, 18};
+    QTest::newRow("step backwards at 13") << false << 13 << QList<int>{13, 11, 9, 7};
+    // Verbs at "100 Words": the nearest entries of the same person, forwards below index 100.
+    QTest::newRow("verb forwards from I have") << true << 4 << QList<int>{4, 11, 18, 29};
+    QTest::newRow("verb backwards from to go") << true << 106 << QList<int>{106, 93, 85, 78};
+}
+
+void TestQuestionCycle::wrongChoices_comeFromNeighbouringEntries()
+{
+    QFETCH(bool, verbs);
+    QFETCH(int, index);
+    QFETCH(QList<int>, choiceIndexes);
     StartedQuiz quiz;
-    load(*quiz, 1, true, &TForm1::Nouns1Click);
-    // Index 12 steps forwards, index 13 backwards; a draw of 1 is a step of 2.
-    askIndex(*quiz, 11);
+    if (verbs)
+        quiz->Verbs1->trigger();
+    else
+        load(*quiz, 1, true, &TForm1::Nouns1Click);
+    askIndex(*quiz, index - 1);
+    // One draw completes the slot order, which is full already; the next gives the step.
     quiz.services.randoms = {0, 1};
     clickButton(*quiz, "Button2");
-    QCOMPARE(quiz->state().QuestionIndex, 12);
-    QStringList expected{spanish(*quiz, 12), spanish(*quiz, 14), spanish(*quiz, 16),
-                         spanish(*quiz, 18)};
+    QCOMPARE(quiz->state().QuestionIndex, index);
+    QStringList expected;
+    for (int choice : choiceIndexes)
+        expected << spanish(*quiz, choice);
     QStringList shown;
     for (int slot : quiz->state().SlotOrder)
         shown << quiz->answerItem(slot)->text();
     QCOMPARE(shown, expected);
-
-    quiz.services.randoms = {0, 1};
-    quiz->Button2Click();
-    QCOMPARE(quiz->state().QuestionIndex, 13);
-    shown.clear();
-    for (int slot : quiz->state().SlotOrder)
-        shown << quiz->answerItem(slot)->text();
-    QCOMPARE(shown, (QStringList{spanish(*quiz, 13), spanish(*quiz, 11), spanish(*quiz, 9),
-                                 spanish(*quiz, 7)}));
-}
-
-void TestQuestionCycle::verbRule_takesTheNearestEntriesOfTheSamePerson()
-{
-    StartedQuiz quiz;
-    quiz->Verbs1->trigger();
-    askIndex(*quiz, 3);
-    clickButton(*quiz, "Button2");
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("I have"));
-    // Forwards from index 4: "I had" (11), "I can" (18), then "I use" (23 + 1).
-    QStringList shown;
-    for (int slot : quiz->state().SlotOrder)
-        shown << quiz->answerItem(slot)->text();
-    QCOMPARE(shown, (QStringList{"tengo he", "tuve", "puedo", "uso"}));
-
-    // From index 100 on the walk goes backwards: "to look" (93) is the nearest infinitive before
-    // "to go" (106).
-    askIndex(*quiz, 105);
-    clickButton(*quiz, "Button2");
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("to go"));
-    QCOMPARE(quiz->answerItem(quiz->state().SlotOrder[1])->text(), QStringLiteral("mirar"));
 }
 
 void TestQuestionCycle::oneWordList_endsItsPassAtEveryRightAnswer()
@@ -430,41 +420,40 @@ void TestQuestionCycle::verbForms_filterTheRealVerbs_data()
 {
     QTest::addColumn<bool>("infinitives");
     QTest::addColumn<bool>("random");
-    QTest::newRow("infinitives, successive") << true << false;
-    QTest::newRow("infinitives, random") << true << true;
-    QTest::newRow("no second person, successive") << false << false;
-    QTest::newRow("no second person, random") << false << true;
+    QTest::addColumn<bool>("nouns");
+    QTest::newRow("infinitives, successive") << true << false << false;
+    QTest::newRow("infinitives, random") << true << true << false;
+    QTest::newRow("no second person, successive") << false << false << false;
+    QTest::newRow("no second person, random") << false << true << false;
+    // "week" is among the nouns new at 500, and the filter looks at no group.
+    QTest::newRow("infinitives, nouns at 500") << true << false << true;
 }
 
 void TestQuestionCycle::verbForms_filterTheRealVerbs()
 {
     QFETCH(bool, infinitives);
     QFETCH(bool, random);
+    QFETCH(bool, nouns);
     StartedQuiz quiz;
     if (random)
         quiz->Random1->trigger();
     (infinitives ? quiz->Infinitives : quiz->NoSecondPerson2)->trigger();
     QCOMPARE(quiz->SecondPerson1->title(), infinitives ? QStringLiteral("Infinitives and p.p.")
                                                        : QStringLiteral("No Second Person"));
-    load(*quiz, 2, false, &TForm1::Verbs1Click);
-    for (int pick = 0; pick < 60; ++pick) {
+    if (nouns)
+        load(*quiz, 4, false, &TForm1::Nouns1Click);
+    else
+        load(*quiz, 2, false, &TForm1::Verbs1Click);
+    // The whole block of nouns at 500 once; the verbs for as many picks.
+    for (int pick = 0; pick < (nouns ? 59 : 60); ++pick) {
         const QString asked = english(*quiz, quiz->state().CurrentIndex);
-        if (infinitives)
+        if (nouns)
+            QVERIFY(asked != QStringLiteral("week"));
+        else if (infinitives)
             QVERIFY2(asked.startsWith(QStringLiteral("to ")) || !asked.contains(u' '),
                      qPrintable(asked));
         else
             QVERIFY2(!asked.startsWith(QStringLiteral("you")), qPrintable(asked));
-        quiz->Button2Click();
-    }
-}
-
-void TestQuestionCycle::infinitivesOnly_passesOverNounsBeginningWithTheSubjects()
-{
-    StartedQuiz quiz;
-    quiz->Infinitives->trigger();
-    load(*quiz, 4, false, &TForm1::Nouns1Click); // "week" is among the nouns new at 500
-    for (int pick = 0; pick < 59; ++pick) {
-        QVERIFY(english(*quiz, quiz->state().CurrentIndex) != QStringLiteral("week"));
         quiz->Button2Click();
     }
 }
