@@ -3,6 +3,7 @@
 #include "exportformats.h"
 
 #include "readabletext.h"
+#include "version.h"
 
 namespace wordlist {
 namespace {

@@ -7,6 +7,7 @@
 #include "app/helpdocument.h"
 #include "app/windowdesign.h"
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCloseEvent>
