@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class AnswerEdit;
 class QAction;
@@ -206,6 +207,7 @@ private:
     // Questions
     void PickNextEntry();
     int drawUnaskedPosition();
+    std::vector<bool> donePositions(int count) const;
     void markDone(int position);
     void fillWrongChoices();
     void setAnswerItem(int slot, int tableIndex);

@@ -99,11 +99,7 @@ void TForm1::PickNextEntry()
         // The pick of the one position not done yet is the last of the pass, where positions the
         // filter passes over count as done. A restarted sequence may pick a done position while
         // one is still missing; that pick ends nothing.
-        std::vector<bool> done(static_cast<std::size_t>(std::max(m_state.ListCount, 0)));
-        for (int p : m_state.AskedList) {
-            if (p >= 0 && p < m_state.ListCount)
-                done[static_cast<std::size_t>(p)] = true;
-        }
+        const std::vector<bool> done = donePositions(m_state.ListCount);
         const auto isDone = [&](int p) { return done[static_cast<std::size_t>(p)]; };
         const auto isSkipped = [&](int p) {
             const auto index = static_cast<std::size_t>(tableIndex(p));
@@ -130,16 +126,23 @@ void TForm1::markDone(int position)
         m_state.AskedList.append(position);
 }
 
+// Which of the first `count` list positions are done in this pass.
+std::vector<bool> TForm1::donePositions(int count) const
+{
+    std::vector<bool> done(static_cast<std::size_t>(std::max(count, 0)), false);
+    for (int position : m_state.AskedList) {
+        if (position >= 0 && position < count)
+            done[static_cast<std::size_t>(position)] = true;
+    }
+    return done;
+}
+
 int TForm1::drawUnaskedPosition()
 {
     const int count = std::max(m_state.ListCount, 1);
     // When every position is already done (only possible through skips) any position will do;
     // otherwise draw until one is not done yet.
-    std::vector<bool> done(static_cast<std::size_t>(count), false);
-    for (int position : m_state.AskedList) {
-        if (position >= 0 && position < count)
-            done[static_cast<std::size_t>(position)] = true;
-    }
+    const std::vector<bool> done = donePositions(count);
     if (std::all_of(done.begin(), done.end(), [](bool d) { return d; }))
         return m_services.randomBelow(count);
     while (true) {
