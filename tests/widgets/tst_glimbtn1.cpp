@@ -1,15 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bitmap Check button: its three slices and caption sampled from a rendering, its look under
-// the mouse, and Return and Escape offered by its window.
+// The bitmap Check button: its images as linked in, its three slices and caption sampled from a
+// rendering, its look under the mouse, and Return and Escape offered by its window.
 #include "widgettesting.h"
 
-#include "widgets/bmpimage.h"
 #include "widgets/dialogkeys.h"
 #include "widgets/glimbtn1.h"
 
 #include <QAccessible>
 #include <QDialog>
+#include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -18,14 +19,31 @@ using namespace widgettesting;
 
 namespace {
 
-QImage image(const char *name)
+QString imagePath(const QString &name) { return QStringLiteral(":/widgets/%1.bmp").arg(name); }
+
+// Read as the button reads them: by Qt's own BMP reader, with no plugin consulted.
+QImage image(const QString &name)
 {
-    QString error;
-    QImage decoded =
-        bmpimage::load(QStringLiteral(":/widgets/%1.bmp").arg(QLatin1StringView(name)), &error);
+    QImageReader reader(imagePath(name), "BMP");
+    reader.setAutoDetectImageFormat(false);
+    const QImage decoded = reader.read();
     if (decoded.isNull())
-        qFatal("%s", qPrintable(error));
-    return decoded;
+        qFatal("%s: %s", qPrintable(name), qPrintable(reader.errorString()));
+    return decoded.convertToFormat(QImage::Format_RGB32);
+}
+
+// The image-format plugins mapped into this process; empty where that cannot be told.
+QStringList imageFormatPluginsLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QStringList plugins;
+    if (!maps.open(QIODevice::ReadOnly))
+        return plugins;
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.contains("/imageformats/"))
+            plugins << QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
+    plugins.removeDuplicates();
+    return plugins;
 }
 
 bool sameColumn(const QImage &a, int ax, const QImage &b, int bx)
@@ -57,6 +75,8 @@ class TestGlimButton1 : public QObject
 
 private slots:
     void defaults();
+    void images_holdTheBodyWhereTheButtonExpectsIt_data();
+    void images_holdTheBodyWhereTheButtonExpectsIt();
     void slices_stretchTheMiddleToTheWidth_data();
     void slices_stretchTheMiddleToTheWidth();
     void height_staysAt41();
@@ -89,6 +109,40 @@ void TestGlimButton1::defaults()
     QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Check"));
 }
 
+void TestGlimButton1::images_holdTheBodyWhereTheButtonExpectsIt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QPoint>("bodyTopLeft");
+    const QColor grey(189, 189, 189), white(255, 255, 255);
+    QTest::newRow("BUTTON1A, white, up") << "BUTTON1A" << white << QPoint(1, 0);
+    QTest::newRow("BUTTON1B, white, pressed") << "BUTTON1B" << white << QPoint(5, 5);
+    QTest::newRow("BUTTON2A, grey, up") << "BUTTON2A" << grey << QPoint(1, 0);
+    QTest::newRow("BUTTON2B, grey, pressed") << "BUTTON2B" << grey << QPoint(5, 5);
+}
+
+void TestGlimButton1::images_holdTheBodyWhereTheButtonExpectsIt()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, background);
+    QFETCH(QPoint, bodyTopLeft);
+    QVERIFY2(QFile::exists(imagePath(name)),
+             qPrintable(name + QStringLiteral(" is not linked in")));
+    // BMP is read by Qt GUI itself: a button loads its images without any plugin.
+    const TGlimButton1 button;
+    QCOMPARE(imageFormatPluginsLoaded(), QStringList());
+    const QImage decoded = image(name);
+    QCOMPARE(decoded.size(), QSize(37, 41));
+    QCOMPARE(pixel(decoded, 0, 40), background);
+    // The black body, about 29 pixels high, with its top-left corner where the design puts it.
+    const QRect body = boundsOf(decoded, QColor(0, 0, 0));
+    QVERIFY2(qAbs(body.left() - bodyTopLeft.x()) <= 1, qPrintable(QString::number(body.left())));
+    QCOMPARE(body.top(), bodyTopLeft.y());
+    QCOMPARE(body.height(), 29);
+    // The slice the button stretches: columns 16 and 17 are one column twice.
+    QVERIFY(sameColumn(decoded, 16, decoded, 17));
+}
+
 void TestGlimButton1::slices_stretchTheMiddleToTheWidth_data()
 {
     QTest::addColumn<int>("width");
@@ -118,7 +172,7 @@ void TestGlimButton1::slices_stretchTheMiddleToTheWidth()
     button.setStyle(style);
     button.setStatus(status);
     const QImage face = rendered(button);
-    const QImage source = image(imageName.toLatin1().constData());
+    const QImage source = image(imageName);
     const int middle = qMax(0, width - 36);
 
     for (int x = 0; x < 16; ++x)
