@@ -60,7 +60,7 @@ TGlimButton1::TGlimButton1(QWidget *parent)
 
 TGlimButton1::~TGlimButton1() = default;
 
-void TGlimButton1::setStyle(TButtonStyle value)
+void TGlimButton1::setButtonStyle(TButtonStyle value)
 {
     if (m_style == value)
         return;
@@ -91,7 +91,9 @@ void TGlimButton1::setDefault(bool value)
 
 QSize TGlimButton1::sizeHint() const
 {
-    const int caption = fontMetrics().horizontalAdvance(QString(text()).remove(u'&'));
+    // Measured as painted: an accelerator mark takes no room and && is one &.
+    const int caption =
+        fontMetrics().size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
     return QSize(qMax(91, caption + 36), kImageHeight);
 }
 

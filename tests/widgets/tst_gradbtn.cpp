@@ -175,7 +175,8 @@ void TestGradBtn::centreGradient_reversesWhilePressed()
     makeGreen(button);
     if (pressed)
         QTest::mousePress(&button, Qt::LeftButton);
-    QCOMPARE(button.isPressed(), pressed);
+    QCOMPARE(button.isDown(), pressed);
+    QCOMPARE(bool(QAccessible::queryAccessibleInterface(&button)->state().pressed), pressed);
     const QImage face = rendered(button);
     for (int x : {0, 40, 79})
         QCOMPARE(pixel(face, x, row), color);
@@ -317,6 +318,8 @@ void TestGradBtn::displayText_dropsAcceleratorMarks_data()
     QTest::newRow("literal ampersand") << QStringLiteral("A&&B") << QStringLiteral("A&B");
     QTest::newRow("trailing ampersand kept")
         << QStringLiteral("Reset&") << QStringLiteral("Reset&");
+    QTest::newRow("both, long enough to set the width")
+        << QStringLiteral("Salt && &Pepper") << QStringLiteral("Salt & Pepper");
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -325,6 +328,11 @@ void TestGradBtn::displayText_dropsAcceleratorMarks()
     QFETCH(QString, caption);
     QFETCH(QString, shown);
     QCOMPARE(TGradBtn::displayText(caption), shown);
+    // The size hint measures the caption as shown.
+    TGradBtn button;
+    button.setText(caption);
+    const int shownWidth = button.fontMetrics().horizontalAdvance(shown);
+    QCOMPARE(button.sizeHint().width(), qMax(75, shownWidth + 16));
 }
 
 void TestGradBtn::mouse_pressedLookFollowsThePointer_data()
@@ -346,17 +354,17 @@ void TestGradBtn::mouse_pressedLookFollowsThePointer()
     QSignalSpy entered(&button, &TGradBtn::mouseEntered);
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(40, 11));
-    QVERIFY(button.isPressed());
+    QVERIFY(button.isDown());
     QVERIFY(button.hasFocus() || !button.isVisible());
     QTest::mouseMove(&button, QPoint(100, 11));
-    QVERIFY(!button.isPressed());
+    QVERIFY(!button.isDown());
     QCOMPARE(left.size(), 1);
     QTest::mouseMove(&button, QPoint(79, 21));
-    QVERIFY(button.isPressed());
+    QVERIFY(button.isDown());
     QCOMPARE(entered.size(), 1);
     QTest::mouseMove(&button, releaseAt);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, releaseAt);
-    QVERIFY(!button.isPressed());
+    QVERIFY(!button.isDown());
     QCOMPARE(clicked.size(), clicks);
     QCOMPARE(button.BeginColor(), rgb(0, 128, 0));
     QCOMPARE(button.EndColor(), rgb(255, 255, 255));
@@ -378,7 +386,7 @@ void TestGradBtn::rightPress_onlyFocuses()
 
     QTest::mouseClick(button, Qt::RightButton);
     QVERIFY(button->hasFocus());
-    QVERIFY(!button->isPressed());
+    QVERIFY(!button->isDown());
     QCOMPARE(clicked.size(), 0);
     QCOMPARE(rendered(*button), before);
 }
@@ -410,7 +418,7 @@ void TestGradBtn::keys_returnClicksUnlessTheDefaultTakesIt()
     QTest::keyClick(button, Qt::Key(key));
     QCOMPARE(clicked.size(), clicks);
     QCOMPARE(defaultButton ? defaultButton->taken : 0, defaultClicks);
-    QVERIFY(!button->isPressed());
+    QVERIFY(!button->isDown());
 }
 
 void TestGradBtn::accelerator_clicks()
