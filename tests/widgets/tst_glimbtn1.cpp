@@ -336,6 +336,11 @@ void TestGlimButton1::dialogKeys_returnAndEscape_data()
     QTest::newRow("cancel, Escape") << false << true << false << esc << none << "" << 1;
     QTest::newRow("not cancel, Escape") << true << false << false << esc << none << "" << 0;
     QTest::newRow("space on it") << true << true << true << int(Qt::Key_Space) << none << "" << 0;
+    // The offer goes in creation order and ends with the first control that takes the key.
+    QTest::newRow("default, a later default too")
+        << true << false << false << ret << none << "a later one takes it too" << 1;
+    QTest::newRow("cancel, a later cancel too")
+        << false << true << false << esc << none << "a later one takes it too" << 1;
     // Deleted by what runs during an earlier control's turn, the button is passed over.
     QTest::newRow("default, deleted during the offer")
         << true << false << false << ret << none << "deleted during the offer" << 0;
@@ -355,6 +360,13 @@ void TestGlimButton1::dialogKeys_returnAndEscape()
     w.button->setCancel(isCancel);
     w.button->setEnabled(state != u"disabled");
     w.button->setHidden(state == u"hidden");
+    int laterClicks = 0;
+    if (state == u"a later one takes it too") {
+        auto *later = new TGlimButton1(&w.window);
+        later->setDefault(true);
+        later->setCancel(true);
+        connect(later, &TGlimButton1::clicked, this, [&laterClicks] { ++laterClicks; });
+    }
     if (state == u"deleted during the offer")
         w.edit->installEventFilter(new DeletesOnOffer(w.button, w.edit));
     w.window.show();
@@ -365,6 +377,7 @@ void TestGlimButton1::dialogKeys_returnAndEscape()
 
     QTest::keyClick(typedOn, Qt::Key(key), modifiers);
     QCOMPARE(clicked.size(), clicks);
+    QCOMPARE(laterClicks, 0);
 }
 
 void TestGlimButton1::click_givesTheModalResultFirst()

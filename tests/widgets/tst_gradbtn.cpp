@@ -151,19 +151,24 @@ void TestGradBtn::centreGradient_reversesWhilePressed_data()
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<int>("row");
     QTest::addColumn<QColor>("color");
+    QTest::addColumn<bool>("swapColors");
     const QColor green(0, 128, 0), white(255, 255, 255);
-    QTest::newRow("up, top edge") << false << 0 << green;
-    QTest::newRow("up, row 1") << false << 1 << QColor(23, 139, 23);
-    QTest::newRow("up, row 9") << false << 9 << QColor(208, 231, 208);
-    QTest::newRow("up, row 10") << false << 10 << white;
-    QTest::newRow("up, row 11") << false << 11 << white;
-    QTest::newRow("up, row 12") << false << 12 << QColor(208, 231, 208);
-    QTest::newRow("up, row 20") << false << 20 << QColor(23, 139, 23);
-    QTest::newRow("up, bottom edge") << false << 21 << green;
-    QTest::newRow("pressed, top edge") << true << 0 << white;
-    QTest::newRow("pressed, row 10") << true << 10 << green;
-    QTest::newRow("pressed, row 11") << true << 11 << green;
-    QTest::newRow("pressed, bottom edge") << true << 21 << white;
+    QTest::newRow("up, top edge") << false << 0 << green << true;
+    QTest::newRow("up, row 1") << false << 1 << QColor(23, 139, 23) << true;
+    QTest::newRow("up, row 9") << false << 9 << QColor(208, 231, 208) << true;
+    QTest::newRow("up, row 10") << false << 10 << white << true;
+    QTest::newRow("up, row 11") << false << 11 << white << true;
+    QTest::newRow("up, row 12") << false << 12 << QColor(208, 231, 208) << true;
+    QTest::newRow("up, row 20") << false << 20 << QColor(23, 139, 23) << true;
+    QTest::newRow("up, bottom edge") << false << 21 << green << true;
+    QTest::newRow("pressed, top edge") << true << 0 << white << true;
+    QTest::newRow("pressed, row 10") << true << 10 << green << true;
+    QTest::newRow("pressed, row 11") << true << 11 << green << true;
+    QTest::newRow("pressed, bottom edge") << true << 21 << white << true;
+    // SwapColors off: pressed, the gradient stays as it is.
+    QTest::newRow("pressed, no swap, top edge") << true << 0 << green << false;
+    QTest::newRow("pressed, no swap, row 10") << true << 10 << white << false;
+    QTest::newRow("pressed, no swap, bottom edge") << true << 21 << green << false;
 }
 
 void TestGradBtn::centreGradient_reversesWhilePressed()
@@ -171,8 +176,10 @@ void TestGradBtn::centreGradient_reversesWhilePressed()
     QFETCH(bool, pressed);
     QFETCH(int, row);
     QFETCH(QColor, color);
+    QFETCH(bool, swapColors);
     TGradBtn button;
     makeGreen(button);
+    button.setSwapColors(swapColors);
     if (pressed)
         QTest::mousePress(&button, Qt::LeftButton);
     QCOMPARE(button.isDown(), pressed);
