@@ -97,13 +97,16 @@ class TestGlimButton1 : public QObject
     Q_OBJECT
 
 private slots:
+    void defaults_data();
     void defaults();
     void images_holdTheBodyWhereTheButtonExpectsIt_data();
     void images_holdTheBodyWhereTheButtonExpectsIt();
     void slices_stretchTheMiddleToTheWidth_data();
     void slices_stretchTheMiddleToTheWidth();
+    void height_staysAt41_data();
     void height_staysAt41();
     void caption_isYellowWhileDisabled();
+    void focusMark_followsTheLook_data();
     void focusMark_followsTheLook();
     void mouse_lookFollowsThePointerWhileHeld_data();
     void mouse_lookFollowsThePointerWhileHeld();
@@ -112,14 +115,23 @@ private slots:
     void click_givesTheModalResultFirst();
 };
 
+void TestGlimButton1::defaults_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("Style") << QByteArray("Style") << QVariant::fromValue(TGlimButton1::bsOnGray);
+    QTest::newRow("Status") << QByteArray("Status") << QVariant::fromValue(TGlimButton1::bsOff);
+    QTest::newRow("Cancel") << QByteArray("Cancel") << QVariant(false);
+    QTest::newRow("Default") << QByteArray("Default") << QVariant(false);
+    QTest::newRow("ModalResult") << QByteArray("ModalResult") << QVariant(0);
+}
+
 void TestGlimButton1::defaults()
 {
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, value);
     TGlimButton1 button;
-    QCOMPARE(button.Style(), TGlimButton1::bsOnGray);
-    QCOMPARE(button.Status(), TGlimButton1::bsOff);
-    QVERIFY(!button.Cancel());
-    QVERIFY(!button.Default());
-    QCOMPARE(button.ModalResult(), 0);
+    QCOMPARE(button.property(property.constData()), value);
     QCOMPARE(button.size(), QSize(91, 41));
     QVERIFY(button.font().bold());
     QCOMPARE(button.palette().color(QPalette::ButtonText), QColor(255, 255, 0));
@@ -208,13 +220,21 @@ void TestGlimButton1::slices_stretchTheMiddleToTheWidth()
     QVERIFY(sameColumn(face, width - 1, source, 36));
 }
 
+void TestGlimButton1::height_staysAt41_data()
+{
+    QTest::addColumn<QRect>("asked");
+    QTest::addColumn<QRect>("given");
+    QTest::newRow("taller") << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 41);
+    QTest::newRow("shorter") << QRect(10, 10, 120, 12) << QRect(10, 10, 120, 41);
+}
+
 void TestGlimButton1::height_staysAt41()
 {
+    QFETCH(QRect, asked);
+    QFETCH(QRect, given);
     TGlimButton1 button;
-    button.resize(80, 60);
-    QCOMPARE(button.size(), QSize(80, 41));
-    button.setGeometry(10, 10, 120, 12);
-    QCOMPARE(button.geometry(), QRect(10, 10, 120, 41));
+    button.setGeometry(asked);
+    QCOMPARE(button.geometry(), given);
 }
 
 void TestGlimButton1::caption_isYellowWhileDisabled()
@@ -249,27 +269,37 @@ void TestGlimButton1::caption_isYellowWhileDisabled()
     QCOMPARE(boundsOf(rendered(button), red), caption.translated(5, 5));
 }
 
+void TestGlimButton1::focusMark_followsTheLook_data()
+{
+    QTest::addColumn<TGlimButton1::TButtonState>("status");
+    QTest::addColumn<QList<QPoint>>("onMark");
+    QTest::addColumn<QList<QPoint>>("offMark");
+    // The top and left sides of a rectangle inside the body, 5 right and 5 down when pressed.
+    QTest::newRow("up") << TGlimButton1::bsOff << QList<QPoint>{{7, 4}, {64, 4}, {7, 24}}
+                        << QList<QPoint>{{7, 25}, {65, 4}};
+    QTest::newRow("pressed") << TGlimButton1::bsOn << QList<QPoint>{{12, 9}, {69, 9}, {12, 29}}
+                             << QList<QPoint>{{12, 30}, {70, 9}};
+}
+
 void TestGlimButton1::focusMark_followsTheLook()
 {
+    QFETCH(TGlimButton1::TButtonState, status);
+    QFETCH(QList<QPoint>, onMark);
+    QFETCH(QList<QPoint>, offMark);
     Window w;
     w.button->resize(80, 41);
+    w.button->setStatus(status);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     const QColor grey(128, 128, 128);
-    QImage face = rendered(*w.button);
-    QVERIFY(pixel(face, 7, 4) != grey);
+    QVERIFY(pixel(rendered(*w.button), onMark[0].x(), onMark[0].y()) != grey);
 
     w.button->setFocus();
-    face = rendered(*w.button);
-    for (QPoint onMark : {QPoint(7, 4), QPoint(64, 4), QPoint(7, 24)})
-        QCOMPARE(pixel(face, onMark.x(), onMark.y()), grey);
-    QVERIFY(pixel(face, 7, 25) != grey);
-    QVERIFY(pixel(face, 65, 4) != grey);
-
-    w.button->setStatus(TGlimButton1::bsOn);
-    face = rendered(*w.button);
-    for (QPoint onMark : {QPoint(12, 9), QPoint(69, 9), QPoint(12, 29)})
-        QCOMPARE(pixel(face, onMark.x(), onMark.y()), grey);
+    const QImage face = rendered(*w.button);
+    for (QPoint point : onMark)
+        QCOMPARE(pixel(face, point.x(), point.y()), grey);
+    for (QPoint point : offMark)
+        QVERIFY(pixel(face, point.x(), point.y()) != grey);
 }
 
 void TestGlimButton1::mouse_lookFollowsThePointerWhileHeld_data()
