@@ -25,8 +25,6 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitUsage = 2;
 
-inline constexpr std::string_view kHeaderLine = kTsvHeaderLine;
-
 struct Options {
     bool help = false;
     Format format = Format::Tsv;
