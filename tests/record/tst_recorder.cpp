@@ -153,6 +153,31 @@ private slots:
                  u"1000,4000,2"_s);
     }
 
+    // A full disk, stood in for by a page limit on the writer's connection: the answer is
+    // refused as unwritable, and the earlier answers stay.
+    void fullDisk_refusesTheAnswerKeepsTheRest()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"progress.sqlite"_s);
+        record::RecordWriter writer(path, 1000);
+        QVERIFY(writer.write(answerAt(1), 2000));
+        QSqlQuery limit(writer.file().database());
+        QVERIFY(limit.exec(u"PRAGMA max_page_count = 1"_s)); // no further page can be added
+        limit.finish();
+        JudgedAnswer big = answerAt(2, Outcome::Wrong);
+        big.mode = AnswerMode::Typed;
+        int refused = -1;
+        for (int i = 0; i < 500 && refused < 0; ++i) {
+            big.typed = QString(200, QChar(u'a' + i % 26));
+            if (!writer.write(big, 3000 + i))
+                refused = i;
+        }
+        QVERIFY(refused >= 0);
+        QCOMPARE(writer.errorStatus(), record::RecordStatus::Unwritable);
+        QVERIFY2(writer.error().contains(u"full"_s), qPrintable(writer.error()));
+        QCOMPARE(answerCount(path), 1 + refused);
+    }
+
     // A position past its group's words names no word: refused, nothing written.
     void positionPastTheGroup_isRefused()
     {
