@@ -37,10 +37,10 @@ RecordWriter::RecordWriter(const QString &path, qint64 sessionStartMs)
     if (!m_file.isOpen())
         return;
     m_insertAnswer.emplace(m_file.database());
-    m_insertAnswer->prepare(QStringLiteral(
-        "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, "
-        "direction,"
-        " answer_mode, first_try, outcome, typed_text) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    m_insertAnswer->prepare(
+        QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, position,"
+                       " new_at_level, direction, answer_mode, first_try, outcome, typed_text)"
+                       " VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     m_writeSession.emplace(m_file.database());
     m_writeSession->prepare(
         QStringLiteral("INSERT INTO sessions(id, started_ms, ended_ms) VALUES(?, ?, ?)"
