@@ -33,8 +33,11 @@ enum class RecordAccess { Write, Read };
 class RecordFile
 {
 public:
-    // How long a connection waits for another process's lock before giving up.
+    // How long a connection waits for another process's lock before giving up. A reader keeps
+    // a window responsive; the writer works on a thread of its own, where waiting costs the quiz
+    // nothing, and a second Vocarra on a busy machine can hold the lock for a while.
     static constexpr int kBusyTimeoutMs = 250;
+    static constexpr int kWriteBusyTimeoutMs = 2000;
 
     // Opens, creates or migrates the record at `path` for writing, in the calling thread.
     static RecordFile openForWriting(const QString &path);

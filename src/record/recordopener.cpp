@@ -217,7 +217,9 @@ private:
             return false;
         }
         database.setDatabaseName(m_file.m_path);
-        QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(RecordFile::kBusyTimeoutMs);
+        QString options =
+            QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1")
+                .arg(readOnly ? RecordFile::kBusyTimeoutMs : RecordFile::kWriteBusyTimeoutMs);
         if (readOnly)
             options += QStringLiteral(";QSQLITE_OPEN_READONLY");
         database.setConnectOptions(options);
