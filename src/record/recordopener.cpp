@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -127,6 +128,16 @@ public:
             return m_file.finish(
                 RecordStatus::Unwritable,
                 QStringLiteral("cannot create the folder %1").arg(info.absolutePath()));
+        // Two programs starting at once open one after the other: one looking at the file while
+        // the other creates or migrates it could take a half-made record for a damaged one.
+        QLockFile opening(m_file.m_path + QStringLiteral(".lock"));
+        if (!opening.tryLock(RecordFile::kWriteBusyTimeoutMs)) {
+            const bool busy = opening.error() == QLockFile::LockFailedError;
+            return m_file.finish(
+                busy ? RecordStatus::Locked : RecordStatus::Unwritable,
+                busy ? QStringLiteral("another Vocarra is opening it")
+                     : QStringLiteral("cannot create %1.lock").arg(info.fileName()));
+        }
         if (info.exists() && !info.isFile())
             return m_file.finish(RecordStatus::Unwritable, QStringLiteral("it is not a file"));
         bool movedAside = false;

@@ -207,8 +207,11 @@ private slots:
         }
         for (auto &child : children) {
             QByteArray said;
-            QTRY_VERIFY_WITH_TIMEOUT((said += child->readAllStandardOutput()).contains("recorded"),
-                                     30'000);
+            QTRY_VERIFY2_WITH_TIMEOUT(
+                (said += child->readAllStandardOutput()).contains("recorded"),
+                qPrintable(QString::fromLocal8Bit(child->readAllStandardError()) +
+                           record::setAsideFiles(path).join(u' ')),
+                30'000);
         }
         for (auto &child : children) {
             child->kill();
