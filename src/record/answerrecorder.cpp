@@ -106,6 +106,12 @@ void AnswerRecorder::writeLoop()
 // Runs in the writing thread.
 void AnswerRecorder::write(const Queued &queued)
 {
+    // After a lock held past the busy timeout, answers in the next few seconds go unrecorded
+    // rather than each waiting for it again: a queue that grows behind a stuck lock would only
+    // hold up the end of the program.
+    if (m_lockedSince.isValid() && !m_lockedSince.hasExpired(kLockBackoffMs))
+        return;
+    m_lockedSince.invalidate();
     if (!m_opened) {
         if (!m_enabled()) {
             m_opened = true;
@@ -115,10 +121,12 @@ void AnswerRecorder::write(const Queued &queued)
         const RecordFile &file = m_writer->file();
         if (file.status() == RecordStatus::MovedAside || !file.isOpen())
             say(static_cast<int>(file.status()), file.message());
-        // A lock is another program's for a moment: the next answer tries again. Anything
-        // else stays as it is for the rest of the session.
+        // A lock is another program's for a while: a later answer tries again. Anything else
+        // stays as it is for the rest of the session.
         m_opened = file.isOpen() || file.status() != RecordStatus::Locked;
         if (!file.isOpen()) {
+            if (file.status() == RecordStatus::Locked)
+                m_lockedSince.start();
             m_writer.reset();
             return;
         }
@@ -127,10 +135,12 @@ void AnswerRecorder::write(const Queued &queued)
         return;
     const RecordStatus status = m_writer->errorStatus();
     const QString path = m_writer->file().path();
+    if (status == RecordStatus::Locked)
+        m_lockedSince.start();
     say(static_cast<int>(status),
         status == RecordStatus::Locked
-            ? QStringLiteral("The record at %1 is locked by another program: an answer was not "
-                             "recorded.")
+            ? QStringLiteral("The record at %1 is locked by another program: answers are not "
+                             "recorded while it stays locked.")
                   .arg(path)
             : QStringLiteral("An answer could not be recorded in %1 (%2).")
                   .arg(path, m_writer->error()));

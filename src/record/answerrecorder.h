@@ -4,6 +4,7 @@
 
 #include "record/judgedanswer.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -75,7 +76,9 @@ private:
     qint64 m_endedMs = 0;
 
     // The writing thread's own.
+    static constexpr qint64 kLockBackoffMs = 2000;
     std::unique_ptr<RecordWriter> m_writer;
+    QElapsedTimer m_lockedSince; // when a lock last kept an answer out
     bool m_opened = false;
     unsigned m_said = 0; // kinds of problem said
 };
