@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
+#include <QWindow>
 
 #include <memory>
 #include <stdexcept>
@@ -43,6 +44,9 @@ TElasticForm::TElasticForm(QObject *owner)
     connect(&m_stateChangeTimer, &QTimer::timeout, this, [this] {
         if (m_phase == Phase::ChangingState)
             m_phase = Phase::Settled;
+        // The window system has had time to frame the window for its new state.
+        noteFrame();
+        applyTrackSizes();
     });
     form->installEventFilter(this);
 }
@@ -254,12 +258,18 @@ void TElasticForm::applyFormFont()
         area->setFont(m_font);
 }
 
+// The track sizes are the window's outer sizes whatever its state; Qt's minimum and maximum sizes
+// leave the frame out. The frame depends on the state (a window manager may take the borders off
+// a maximised window) and, while the state changes, Qt may still report the frame of the state
+// before. So the limits for a state are derived from the frame noted in that state: a hint that
+// followed the frame of the moment would bound a normal window by a maximised window's frame, or
+// shrink a maximised window's limit below its size and cost it its maximised state.
 void TElasticForm::applyTrackSizes()
 {
-    if (!prepared() || m_phase == Phase::Capturing)
+    const Qt::WindowStates state = m_form->windowState();
+    if (!prepared() || m_phase == Phase::Capturing || (state & Qt::WindowMinimized))
         return;
-    // The track sizes are outer sizes; Qt's minimum and maximum sizes leave the frame out.
-    const QSize frame = outerSize() - m_form->size();
+    const QSize frame = frameInState(isMaximizedState(state));
     const QSize screen = m_maximizedArea.size();
     const int minimumWidth = resolveExtent(m_minimumTrack.width(), screen.width());
     const int minimumHeight = resolveExtent(m_minimumTrack.height(), screen.height());
@@ -272,8 +282,43 @@ void TElasticForm::applyTrackSizes()
         maximumHeight > 0 ? std::max(maximumHeight - frame.height(), 1) : QWIDGETSIZE_MAX);
     if (m_form->minimumSize() != minimum && !minimum.isNull())
         m_form->setMinimumSize(minimum);
-    if (m_form->maximumSize() != maximum)
+    if (m_form->maximumSize() == maximum)
+        return;
+    // QWidget::setMaximumSize resizes a window larger than its new maximum, and a window manager
+    // takes a program's resize of a maximised window for the end of its maximised state. The hint
+    // alone lets the window manager fit the maximised window to it; the widget's own maximum
+    // follows once the window is no larger.
+    QWindow *window = m_form->windowHandle();
+    const bool larger = m_form->width() > maximum.width() || m_form->height() > maximum.height();
+    if (window && larger && isMaximizedState(state))
+        window->setMaximumSize(maximum);
+    else
         m_form->setMaximumSize(maximum);
+}
+
+QSize TElasticForm::frameInState(bool maximized) const
+{
+    const QSize &own = maximized ? m_maximizedFrame : m_normalFrame;
+    const QSize &other = maximized ? m_normalFrame : m_maximizedFrame;
+    if (own.isValid())
+        return own;
+    if (other.isValid())
+        return other;
+    return outerSize() - m_form->size();
+}
+
+void TElasticForm::noteFrame()
+{
+    const Qt::WindowStates state = m_form->windowState();
+    // Right after a change of state the frame may still be the old state's. A full-screen window
+    // has no frame to note, and a window not yet on screen has none yet.
+    if (m_stateChangeTimer.isActive() || (state & (Qt::WindowMinimized | Qt::WindowFullScreen)))
+        return;
+    const QWindow *window = m_form->windowHandle();
+    const QSize frame = outerSize() - m_form->size();
+    if (!window || (!window->isExposed() && frame.isNull()))
+        return;
+    (state & Qt::WindowMaximized ? m_maximizedFrame : m_normalFrame) = frame;
 }
 
 void TElasticForm::AfterResize() { emit OnAfterResize(this); }

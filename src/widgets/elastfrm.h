@@ -239,6 +239,7 @@ private:
     void relayout();
     void applyFormFont();
     void applyTrackSizes();
+    QSize frameInState(bool maximized) const;
     void requestFocus();
     void rememberActiveControl();
     void LoadPlacement();
@@ -248,6 +249,11 @@ private:
     // Window events (elastfrm_events.cpp).
     void formEvent(QEvent *event);
     void sizeChanged();
+    void sizeStep();
+    void layOutIfResized();
+    void relayoutAtPresentSize();
+    void cameBackFromMinimized();
+    void noteFrame();
     void windowStateChanged(Qt::WindowStates oldState);
     void watchScreen();
 
@@ -293,11 +299,18 @@ private:
     int m_refFontSize = 0;
     double m_fontScale = 1.0;  // the live font size over the reference one, at the last layout
     QSize m_laidOutSize{0, 0}; // the outer size at the last layout
-    QSize m_dragStartSize;     // the outer size when a border drag began
+    QSize m_laidOutClientSize{0, 0}; // the client size at the last layout
+    // The frame the window system draws around the form when maximised and when normal, as
+    // last seen in each state; empty until seen. See applyTrackSizes.
+    QSize m_maximizedFrame;
+    QSize m_normalFrame;
+    QSize m_dragStartSize; // the outer size when a border drag began
     std::optional<elastic::SavedPlacement> m_savedPlacement;
     QPointer<QScreen> m_watchedScreen;
     QTimer m_dragEndTimer;
-    QTimer m_stateChangeTimer; // ends ChangingState when no size follows a change of state
+    // Runs for kStateChangeAnswerMs after a change of window state: ends ChangingState when no
+    // size follows, and keeps the frame of the state before from being noted for the new one.
+    QTimer m_stateChangeTimer;
     int m_undoneWindowSizes = 0;
     // The form's size type as the size handling last took it: maximised (or full screen) or not.
     bool m_handledAsMaximized = false;

@@ -52,6 +52,9 @@ void TElasticForm::formEvent(QEvent *event)
         // The first position change after an activation settles the window.
         if (m_phase == Phase::Activated)
             settle();
+        // A window manager that changes the frame moves the client area within it.
+        noteFrame();
+        applyTrackSizes();
         break;
     case QEvent::WindowStateChange:
         windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
@@ -84,14 +87,21 @@ void TElasticForm::sizeChanged()
         m_dragEndTimer.start();
         return;
     }
-    const bool maximized = isMaximizedState(state);
-    if (fromWindowSystem && !maximized && m_phase == Phase::Settled) {
+    if (fromWindowSystem && !isMaximizedState(state) && m_phase == Phase::Settled) {
         // A step of a border drag: nothing moves until the size stays put.
         m_phase = Phase::BorderDrag;
         m_dragStartSize = m_laidOutSize;
         m_dragEndTimer.start();
         return;
     }
+    sizeStep();
+}
+
+// The handling of a new size of the form, once it is known not to be a step of a border drag.
+void TElasticForm::sizeStep()
+{
+    noteFrame();
+    const bool maximized = isMaximizedState(m_form->windowState());
     // This size is the answer to a change of state, if one was awaited.
     if (m_phase == Phase::ChangingState)
         m_phase = Phase::Settled;
@@ -113,28 +123,47 @@ void TElasticForm::sizeChanged()
         ++m_undoneWindowSizes;
         setOuterBounds(m_computedBounds);
     }
-    if (sizeDiffers(outerSize(), m_laidOutSize)) {
-        m_laidOutSize = outerSize();
-        relayout();
-    }
+    applyTrackSizes();
+    layOutIfResized();
     if (settles)
         settle();
     SavePlacement();
 }
 
+void TElasticForm::layOutIfResized()
+{
+    // The client area is compared as well: a maximised and a full-screen window can have one
+    // outer size and client areas a title bar apart.
+    if (sizeDiffers(outerSize(), m_laidOutSize) ||
+        sizeDiffers(client()->size(), m_laidOutClientSize))
+        relayoutAtPresentSize();
+}
+
+void TElasticForm::relayoutAtPresentSize()
+{
+    // No layout runs during a border drag; its end lays the form out.
+    if (m_phase == Phase::BorderDrag)
+        return;
+    m_laidOutSize = outerSize();
+    m_laidOutClientSize = client()->size();
+    relayout();
+}
+
 void TElasticForm::sizingEnded()
 {
     m_phase = Phase::Settled;
+    // Minimised in mid-drag: the return from minimised lays the form out.
+    if (m_form->windowState() & Qt::WindowMinimized)
+        return;
     if (m_maintainProportions && !m_dragStartSize.isEmpty()) {
         const QSize kept = keepAspect(m_dragStartSize, outerSize());
         if (kept != outerSize())
             m_form->resize(kept - (outerSize() - m_form->size()));
     }
     // A drag that ends within 5 pixels of where it began changes nothing either.
-    if (sizeDiffers(outerSize(), m_laidOutSize)) {
-        m_laidOutSize = outerSize();
-        relayout();
-    }
+    noteFrame();
+    applyTrackSizes();
+    layOutIfResized();
     m_handledAsMaximized = false;
     SavePlacement();
 }
@@ -149,20 +178,46 @@ void TElasticForm::windowStateChanged(Qt::WindowStates oldState)
         return;
     // The size that follows a change of state is the window system's answer to it, not a drag.
     // (Before the window has settled no size is taken for a drag anyway.)
-    if (m_phase == Phase::Settled || m_phase == Phase::ChangingState) {
+    if (m_phase == Phase::Settled)
         m_phase = Phase::ChangingState;
-        m_stateChangeTimer.start();
-    }
-    if (state & Qt::WindowMinimized) {
+    m_stateChangeTimer.start();
+    const bool minimized = state & Qt::WindowMinimized;
+    const bool wasMinimized = oldState & Qt::WindowMinimized;
+    if (minimized && !wasMinimized) {
         rememberActiveControl();
         SavePlacement();
         m_pointerSeen = true;
         m_handledAsMaximized = false;
-        m_laidOutSize = outerSize();
-    } else if (isMaximizedState(state) != isMaximizedState(oldState) ||
-               (oldState & Qt::WindowMinimized)) {
-        rememberActiveControl();
+        // A minimised window has no size of its own to lay out for, so whatever size it comes
+        // back with differs from this one and is laid out, once.
+        m_laidOutSize = QSize(0, 0);
+        m_laidOutClientSize = QSize(0, 0);
+    } else if (!minimized) {
+        if (isMaximizedState(state) != isMaximizedState(oldState) || wasMinimized)
+            rememberActiveControl();
+        // The limits of the new state go to the window system at once, so that a maximised
+        // window is fitted to them rather than to the limits of a normal one.
+        applyTrackSizes();
+        if (wasMinimized)
+            cameBackFromMinimized();
     }
+}
+
+// Nothing is done while the form is minimised: sizes, states and display changes that reach it
+// then are only noted by the window system. Back on screen, whatever changed meanwhile is
+// handled now, by the same steps as if it had happened while the form was visible.
+void TElasticForm::cameBackFromMinimized()
+{
+    if (!prepared() || !m_form->isVisible())
+        return;
+    displayChanged();
+    // A border drag that was on when the form went away has ended by now.
+    if (m_phase == Phase::BorderDrag) {
+        m_dragEndTimer.stop();
+        sizingEnded();
+        return;
+    }
+    sizeStep();
 }
 
 void TElasticForm::watchScreen()
@@ -185,6 +240,9 @@ void TElasticForm::displayChanged()
     if (!prepared())
         return;
     watchScreen();
+    // A minimised form meets the new display when it comes back (cameBackFromMinimized).
+    if (m_form->windowState() & Qt::WindowMinimized)
+        return;
     // The window's bounds were computed for the maximised window as last read, so they scale by
     // the change of that size (not by the design screen, which would grow the window by the
     // whole design ratio on the first change).
@@ -201,6 +259,5 @@ void TElasticForm::displayChanged()
                   roundHalfEven(rx * frame.width()), roundHalfEven(ry * frame.height()));
         setOuterBounds(m_computedBounds);
     }
-    m_laidOutSize = outerSize();
-    relayout();
+    relayoutAtPresentSize();
 }
