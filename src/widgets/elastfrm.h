@@ -30,8 +30,12 @@ class QWidget;
 //   central widget (the area under the menu bar) or else the form itself;
 // - the size types: the form's window state (maximised, minimised, normal);
 // - activation: QEvent::WindowActivate; a position change: QEvent::Move;
-// - the minimum and maximum tracking sizes: the form's minimum and maximum size, less its frame;
-//   window managers bound a maximised window by the maximum size as well;
+// - the minimum and maximum tracking sizes: the form's minimum and maximum size, less the frame
+//   the window system draws in the form's state (noted per state, see applyTrackSizes); window
+//   managers bound a maximised window by the maximum size as well;
+// - minimised: nothing is done while the form is minimised. A minimised window counts as having
+//   no size, so when its state leaves minimised, the size it comes back with (and a display
+//   change that came meanwhile) is laid out then, once, as if it had happened on screen;
 // - a display change: the screen's availableGeometryChanged and the window's screenChanged;
 // - the move or size loop: X11 window managers give the program none, so a resize that comes
 //   from the window system while the window is neither maximised nor just changing state is taken
@@ -201,11 +205,12 @@ private:
     //   Settled       --(WindowStateChange of minimised, maximised or full screen)--> ChangingState
     //   ChangingState --(the next Resize, or half a second without one)-->        Settled
     //   Settled       --(Resize from the window system of a normal window)-->     BorderDrag
-    //   BorderDrag    --(no Resize for kSizingQuietMs: the drag has ended)-->     Settled
+    //   BorderDrag    --(no Resize for kSizingQuietMs, or the return from minimised)--> Settled
     //
     // Until the form has settled, the window system's own sizing of a normal window is undone
-    // back to the computed bounds; once settled, the window system's sizes stand. Disabled is
-    // final: the form is left as designed.
+    // back to the computed bounds; once settled, the window system's sizes stand. Whatever the
+    // phase but a border drag, a Resize lays the form out when its outer or client size moved by
+    // more than 5 pixels since the last layout. Disabled is final: the form is left as designed.
     enum class Phase {
         Preparing,     // constructed; waits for the form to be on screen
         Capturing,     // bounds computed; the first layout captures the reference sizes
