@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktopintegration.h"
 
+#include "app/pngiconengine.h"
+
 #include <QApplication>
 #include <QFontInfo>
 
@@ -9,10 +11,8 @@ QString applicationId() { return QStringLiteral(VOCARRA_APP_ID); }
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(
+        new PngIconEngine(QStringLiteral(":/icons/%1.png"), {16, 24, 32, 48, 64, 128, 256}));
 }
 
 QFont proportionalInterfaceFont(const QFont &general)

@@ -18,6 +18,8 @@ private slots:
     void desktopEntry_namesTheProgramItsIconAndItsWindow();
     void metadata_pointsAtTheDesktopEntry();
     void icon_isBuiltInAtEverySize();
+    void icon_givesEachAskedSizeWithoutGrowing_data();
+    void icon_givesEachAskedSizeWithoutGrowing();
     void interfaceFont_isNeverMonospaced_data();
     void interfaceFont_isNeverMonospaced();
 };
@@ -55,6 +57,29 @@ void TestDesktop::icon_isBuiltInAtEverySize()
         const QColor edge = pixmap.toImage().pixelColor(size / 8, size / 2);
         QVERIFY2(edge.alpha() == 255 && edge.blue() > edge.red(), qPrintable(edge.name()));
     }
+}
+
+void TestDesktop::icon_givesEachAskedSizeWithoutGrowing_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("given");
+    QTest::newRow("a shipped size") << 24 << 24;
+    QTest::newRow("between two shipped sizes, from the larger") << 40 << 40;
+    QTest::newRow("below the smallest") << 8 << 8;
+    QTest::newRow("above the largest, the largest as it is") << 512 << 256;
+}
+
+void TestDesktop::icon_givesEachAskedSizeWithoutGrowing()
+{
+    QFETCH(int, asked);
+    QFETCH(int, given);
+    const QIcon icon = applicationIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
+    const QImage image = icon.pixmap(asked, asked).toImage();
+    QCOMPARE(image.size(), QSize(given, given));
+    // Drawn, not blank: the tile is opaque in its middle.
+    QCOMPARE(image.pixelColor(given / 2, given / 2).alpha(), 255);
 }
 
 void TestDesktop::interfaceFont_isNeverMonospaced_data()
