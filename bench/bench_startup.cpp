@@ -32,11 +32,14 @@ bool runOnce(Probe &probe, const QProcessEnvironment &environment)
     process.setProcessEnvironment(environment);
     const long long started = bench::monotonicNanoseconds();
     process.start(probe.program, probe.arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return false;
+    const bool finished = process.waitForFinished(30000);
     const QList<QByteArray> fields = process.readAllStandardOutput().simplified().split(' ');
-    if (fields.size() != 6)
+    if (!finished || process.exitCode() != 0 || fields.size() != 6) {
+        std::fprintf(stderr, "%s: %s, exit code %d, output \"%s\"\n%s\n", probe.what,
+                     finished ? "ended" : "still running after 30 s", process.exitCode(),
+                     fields.join(' ').constData(), process.readAllStandardError().constData());
         return false;
+    }
     const auto field = [&fields](int i) { return fields[i].toDouble(); };
     probe.samples[Map].push_back(field(0) - static_cast<double>(started));
     probe.samples[Question].push_back(field(1) - static_cast<double>(started));

@@ -27,8 +27,9 @@ inline long long processCpuNanoseconds()
 // program: the CLOCK_MONOTONIC moments (ns) of the window's first map and of its first paint once
 // `ready` holds, the process CPU time (ns) and peak resident memory (KiB) at that paint, and the
 // CPU time and peak memory again after the process has run on for a further 1.5 s, as a learner's
-// program would while the first word is read. Watches through an application-wide event filter,
-// so that the probe adds no work of its own between events.
+// program would while the first word is read (or at once, the same figures twice, when the
+// program was given --no-settle, for a profiler's view of the start alone). Watches through an
+// application-wide event filter, so that the probe adds no work of its own between events.
 class StartupProbe : public QObject
 {
 public:
@@ -46,8 +47,9 @@ protected:
             watched == m_window.windowHandle() && m_window.windowHandle()->isExposed())
             m_mapped = monotonicNanoseconds();
         // The check runs once the paint is done, from the event loop.
+        // A QWindow gets paint events of its own.
         if (event->type() == QEvent::Paint && m_mapped != 0 && !m_pending && m_painted == 0 &&
-            static_cast<QWidget *>(watched)->window() == &m_window) {
+            watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == &m_window) {
             m_pending = true;
             QTimer::singleShot(0, this, [this] { checkPaint(); });
         }
@@ -64,7 +66,8 @@ private:
         m_cpuAtQuestion = processCpuNanoseconds();
         m_peakAtQuestion = peakResidentKiB();
         QCoreApplication::instance()->removeEventFilter(this);
-        QTimer::singleShot(1500, this, [this] {
+        const bool settle = !QCoreApplication::arguments().contains(QStringLiteral("--no-settle"));
+        QTimer::singleShot(settle ? 1500 : 0, this, [this] {
             std::printf("%lld %lld %lld %lld %lld %lld\n", m_mapped, m_painted, m_cpuAtQuestion,
                         m_peakAtQuestion, processCpuNanoseconds(), peakResidentKiB());
             std::fflush(stdout);

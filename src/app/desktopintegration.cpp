@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktopintegration.h"
 
+#include "app/installedfonts.h"
 #include "app/pngiconengine.h"
 
 #include <QApplication>
@@ -20,7 +21,7 @@ QFont proportionalInterfaceFont(const QFont &general)
     if (!QFontInfo(general).fixedPitch())
         return general;
     QFont font(general);
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(installedFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}));
     font.setStyleHint(QFont::SansSerif);
     font.setFixedPitch(false);
     return font;

@@ -5,6 +5,7 @@
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
+#include "app/installedfonts.h"
 #include "widgets/dialogkeys.h"
 #include "widgets/elastfrm.h"
 
@@ -26,7 +27,8 @@ namespace {
 
 QFont arial(int pixelSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    font.setFamilies(installedFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -37,8 +39,8 @@ QFont buttonFont()
     // The classic dialog face where the desktop has it, else a narrow sans serif of the same width
     // class, so that "New Question" fits its button.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(installedFamily({QStringLiteral("MS Sans Serif"),
+                                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setBold(true);
