@@ -19,5 +19,7 @@ QStringList preferInstalledFamily(const QStringList &wanted, const QStringList &
 
 QStringList installedFamily(const QStringList &wanted)
 {
-    return preferInstalledFamily(wanted, QFontDatabase::families());
+    // The program adds no fonts of its own, so the database's families are read once.
+    static const QStringList installed = QFontDatabase::families();
+    return preferInstalledFamily(wanted, installed);
 }
