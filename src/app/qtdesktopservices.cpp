@@ -52,6 +52,8 @@ QtDesktopServices::~QtDesktopServices()
         m_moduleReader->wait();
 }
 
+void QtDesktopServices::setOwner(QWidget *owner) { m_owner = owner; }
+
 QString QtDesktopServices::installedAudioModuleFolder()
 {
     return QDir(QCoreApplication::applicationDirPath())

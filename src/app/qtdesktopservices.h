@@ -28,7 +28,7 @@ public:
     static QString installedAudioModuleFolder();
 
     // The window that owns the boxes; they are still centred on its screen, not on it.
-    void setOwner(QWidget *owner) { m_owner = owner; }
+    void setOwner(QWidget *owner);
 
     // Gets the sounds ready ahead of the first answer: the audio module is read in on a worker
     // thread, and its player is made on this one once that is done. Does nothing when the module
