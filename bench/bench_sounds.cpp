@@ -4,10 +4,10 @@
 // the audio module, played to a private sound server's null output: with the module read in
 // ahead, as after a normal start, and loaded at that first answer, as when a learner answers
 // within the first moments. Each sample is a fresh process, so that nothing is loaded before.
-#include "app/nullaudioserver.h"
 #include "app/qtdesktopservices.h"
 #include "app/soundplayer.h"
 #include "bench/benchtools.h"
+#include "nullaudioserver.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

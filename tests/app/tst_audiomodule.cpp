@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real desktop services play the answer clips through the audio module they load at run
 // time, to a private sound server's null output; a missing module leaves the program silent.
-#include "app/nullaudioserver.h"
 #include "app/qtdesktopservices.h"
 #include "app/soundplayer.h"
+#include "nullaudioserver.h"
 
 #include <QTemporaryDir>
 #include <QTest>

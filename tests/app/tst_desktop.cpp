@@ -5,6 +5,7 @@
 #include "app/desktopintegration.h"
 #include "app/installedfonts.h"
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QFile>
 #include <QFontInfo>
