@@ -3,7 +3,8 @@
 # Fails when a layer includes a layer above it:
 #     cmake -DROOT=<source folder> -P cmake/CheckLayers.cmake
 # The layers, from the bottom: vocabulary; quiz, widgets and the learner record beside each other;
-# the main window (app) on top. The word-list export (the files directly in tools/) stays on the
+# the main window (app) on top, and beside it the audio module, which implements only the window's
+# sound interface. The word-list export (the files directly in tools/) stays on the
 # vocabulary and the record, so that it needs neither the window nor its widgets. An include names
 # a layer by its folder, "quiz/judging.h" or "../quiz/judging.h", as the sources write them.
 
@@ -13,6 +14,7 @@ set(rules
     "src/widgets|RECURSE|quiz app record"
     "src/quiz|RECURSE|app widgets"
     "src/record|RECURSE|quiz app widgets"
+    "src/audio|RECURSE|vocabulary quiz widgets record"
     "tools|TOP|app widgets"
 )
 

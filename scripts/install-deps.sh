@@ -19,6 +19,7 @@ packages=(
 test_packages=(
     hunspell hunspell-es       # the Spanish dictionary that checks the verb forms
     clang-format               # the format check in CI
+    pulseaudio                 # a private null audio output for the sound module's test
     desktop-file-utils appstream lintian   # checking the desktop entry, metadata and package
     xvfb xdotool imagemagick   # looking at the window as a learner would
 )

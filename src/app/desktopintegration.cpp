@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktopintegration.h"
 
+#include "app/installedfonts.h"
+#include "app/pngiconengine.h"
+
 #include <QApplication>
 #include <QFontInfo>
 
@@ -9,10 +12,8 @@ QString applicationId() { return QStringLiteral(VOCARRA_APP_ID); }
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
+    return QIcon(
+        new PngIconEngine(QStringLiteral(":/icons/%1.png"), {16, 24, 32, 48, 64, 128, 256}));
 }
 
 QFont proportionalInterfaceFont(const QFont &general)
@@ -20,7 +21,7 @@ QFont proportionalInterfaceFont(const QFont &general)
     if (!QFontInfo(general).fixedPitch())
         return general;
     QFont font(general);
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setFamilies(installedFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}));
     font.setStyleHint(QFont::SansSerif);
     font.setFixedPitch(false);
     return font;

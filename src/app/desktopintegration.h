@@ -11,7 +11,8 @@
 // "org.example.vocarra": the reverse of the project's web address.
 QString applicationId();
 
-// The program's icon at every size it ships in, from the resources built into the program.
+// The program's icon at every size it ships in, from the resources built into the program; each
+// size is decoded when first asked for.
 QIcon applicationIcon();
 
 // The font for menus and boxes, given the desktop's general font. A desktop font that comes out

@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program entry: the application, its title, the main window, and the message loop.
-#include "app/applicationidentity.h"
-#include "app/desktopintegration.h"
-#include "app/lexotyping.h"
-#include "app/qtdesktopservices.h"
+// The program entry: the application, the program in it, the recorder of its answers, and the
+// message loop.
+#include "app/programstart.h"
 #include "record/answerrecorder.h"
 #include "record/recordlocation.h"
 
@@ -18,14 +16,10 @@ int main(int argc, char *argv[])
     // question. Whether to record at all is the learner's choice, read there too.
     const qint64 startedMs = QDateTime::currentMSecsSinceEpoch();
     QApplication application(argc, argv);
-    setApplicationIdentity();
-    integrateWithDesktop();
-
-    QtDesktopServices services;
     record::AnswerRecorder recorder(record::defaultRecordPath(), startedMs);
-    TForm1 form(services);
-    QObject::connect(&form, &TForm1::answerJudged, &recorder, &record::AnswerRecorder::record);
-    services.setOwner(&form);
-    form.show();
+    VocarraProgram program;
+    QObject::connect(&program.window(), &TForm1::answerJudged, &recorder,
+                     &record::AnswerRecorder::record);
+    program.show();
     return QApplication::exec();
 }

@@ -4,6 +4,7 @@
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
+#include "app/installedfonts.h"
 #include "app/windowdesign.h"
 #include "quiz/distractors.h"
 #include "quiz/quizlists.h"
@@ -29,7 +30,8 @@ namespace {
 
 QFont arial(int pixelSize, bool bold = false)
 {
-    QFont font(QStringLiteral("Arial"));
+    QFont font;
+    font.setFamilies(installedFamily({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -40,8 +42,8 @@ QFont buttonFont()
     // The classic dialog face where the desktop has it, else a narrow sans serif of the same width
     // class, so that "New Question" fits its button.
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial")});
+    font.setFamilies(installedFamily({QStringLiteral("MS Sans Serif"),
+                                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial")}));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     font.setBold(true);

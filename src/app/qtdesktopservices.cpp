@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qtdesktopservices.h"
 
+#include "app/soundplayer.h"
 #include "quiz/messages.h"
 
-#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGuiApplication>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QMessageBox>
+#include <QPluginLoader>
 #include <QScreen>
+#include <QThread>
 #include <QUrl>
 #include <QWidget>
 
@@ -33,16 +36,53 @@ int execCentred(QMessageBox &box, QWidget *owner)
     return box.exec();
 }
 
-std::unique_ptr<QSoundEffect> makeClip(const char *resource)
-{
-    auto clip = std::make_unique<QSoundEffect>();
-    clip->setSource(QUrl(QString::fromLatin1(resource)));
-    return clip;
-}
-
 } // namespace
 
-QtDesktopServices::QtDesktopServices() { reseed(); }
+QtDesktopServices::QtDesktopServices(const QString &audioModuleFolder)
+    : m_audioModule(QDir(audioModuleFolder).filePath(QStringLiteral("vocarra_audio")))
+{
+    reseed();
+}
+
+QtDesktopServices::~QtDesktopServices()
+{
+    // The player goes before the application object; a module still being read is waited for.
+    m_player.reset();
+    if (m_moduleReader)
+        m_moduleReader->wait();
+}
+
+void QtDesktopServices::setOwner(QWidget *owner) { m_owner = owner; }
+
+QString QtDesktopServices::installedAudioModuleFolder()
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QString::fromUtf8(VOCARRA_AUDIO_FROM_BIN));
+}
+
+void QtDesktopServices::prepareSounds()
+{
+    if (m_audio != Audio::NotLoaded)
+        return;
+    m_audio = Audio::Loading;
+    // Reading the module in maps and relocates Qt Multimedia and the sound server's client
+    // libraries, the bulk of the cost; the loader keeps them loaded for the player made after it.
+    m_moduleReader.reset(QThread::create([module = m_audioModule] { QLibrary(module).load(); }));
+    QObject::connect(m_moduleReader.get(), &QThread::finished, &m_context,
+                     [this] { finishLoadingSounds(); });
+    m_moduleReader->start(QThread::LowPriority);
+}
+
+void QtDesktopServices::finishLoadingSounds()
+{
+    if (m_audio == Audio::Ready || m_audio == Audio::Missing)
+        return;
+    // A missing or broken module leaves the program silent, as a machine without audio does.
+    QPluginLoader loader(m_audioModule);
+    auto *factory = qobject_cast<SoundPlayerFactory *>(loader.instance());
+    m_player = factory ? factory->createPlayer() : nullptr;
+    m_audio = m_player ? Audio::Ready : Audio::Missing;
+}
 
 void QtDesktopServices::showMessage(const QString &text)
 {
@@ -59,14 +99,10 @@ bool QtDesktopServices::askYesNo(const QString &title, const QString &text)
 
 void QtDesktopServices::playSound(Sound sound)
 {
-    // QSoundEffect plays in the background. Without an audio device the program stays silent and
-    // never loads the clips.
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    auto &clip = sound == Sound::Right ? m_right : m_wrong;
-    if (!clip)
-        clip = makeClip(sound == Sound::Right ? "qrc:/sounds/right.wav" : "qrc:/sounds/wrong.wav");
-    clip->play();
+    // An answer before the sounds were prepared loads them now.
+    finishLoadingSounds();
+    if (m_player)
+        m_player->play(sound);
 }
 
 bool QtDesktopServices::openDocument(const QString &path)

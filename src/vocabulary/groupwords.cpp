@@ -5,6 +5,9 @@
 #include "vocabulary/cp1252.h"
 #include "vocabulary/data/allwords.h"
 
+#include <array>
+#include <mutex>
+
 namespace vocabulary {
 namespace {
 
@@ -19,14 +22,6 @@ WordPair pairOf(std::string_view englishUtf8, std::string_view spanishUtf8)
 {
     return {WordEntry::fromBytes(utf8ToCp1252(englishUtf8)),
             WordEntry::fromBytes(utf8ToCp1252(spanishUtf8))};
-}
-
-std::vector<std::vector<WordPair>> buildAllGroups()
-{
-    std::vector<std::vector<WordPair>> all;
-    for (Group group : kGroups)
-        all.push_back(expandGroup(sourceOf(group)));
-    return all;
 }
 
 } // namespace
@@ -74,8 +69,13 @@ std::vector<WordPair> expandGroup(const SourceGroup &source)
 
 std::span<const WordPair> groupWords(Group group)
 {
-    static const std::vector<std::vector<WordPair>> all = buildAllGroups();
-    return all[static_cast<std::size_t>(group)];
+    // Each group is expanded when it is first loaded, not all seven at once: a start shows only
+    // the nouns, and the verbs, with their person entries, are the largest of them.
+    static std::array<std::vector<WordPair>, kGroupCount> groups;
+    static std::array<std::once_flag, kGroupCount> expanded;
+    const auto index = static_cast<std::size_t>(group);
+    std::call_once(expanded[index], [&] { groups[index] = expandGroup(sourceOf(group)); });
+    return groups[index];
 }
 
 } // namespace vocabulary

@@ -34,7 +34,7 @@ std::array<std::string, 6> presentPersons(std::string_view toVerb);
 // Expands a group's source lines into its table entries, level by level.
 std::vector<WordPair> expandGroup(const SourceGroup &source);
 
-// The group's words in table order, built on first use and kept for the run.
+// The group's words in table order, built on the group's first use and kept for the run.
 std::span<const WordPair> groupWords(Group group);
 
 } // namespace vocabulary

@@ -3,6 +3,7 @@
 // The program as the desktop sees it: the desktop entry and metadata agree with the program, the
 // icon is built in, and menus never come out in a monospaced face.
 #include "app/desktopintegration.h"
+#include "app/installedfonts.h"
 #include "quiz/messages.h"
 #include "version.h"
 
@@ -19,6 +20,10 @@ private slots:
     void desktopEntry_namesTheProgramItsIconAndItsWindow();
     void metadata_pointsAtTheDesktopEntry();
     void icon_isBuiltInAtEverySize();
+    void icon_givesEachAskedSizeWithoutGrowing_data();
+    void icon_givesEachAskedSizeWithoutGrowing();
+    void fontFamily_namesTheInstalledOne_data();
+    void fontFamily_namesTheInstalledOne();
     void interfaceFont_isNeverMonospaced_data();
     void interfaceFont_isNeverMonospaced();
 };
@@ -56,6 +61,57 @@ void TestDesktop::icon_isBuiltInAtEverySize()
         const QColor edge = pixmap.toImage().pixelColor(size / 8, size / 2);
         QVERIFY2(edge.alpha() == 255 && edge.blue() > edge.red(), qPrintable(edge.name()));
     }
+}
+
+void TestDesktop::icon_givesEachAskedSizeWithoutGrowing_data()
+{
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("given");
+    QTest::newRow("a shipped size") << 24 << 24;
+    QTest::newRow("between two shipped sizes, from the larger") << 40 << 40;
+    QTest::newRow("below the smallest") << 8 << 8;
+    QTest::newRow("above the largest, the largest as it is") << 512 << 256;
+}
+
+void TestDesktop::icon_givesEachAskedSizeWithoutGrowing()
+{
+    QFETCH(int, asked);
+    QFETCH(int, given);
+    const QIcon icon = applicationIcon();
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
+    const QImage image = icon.pixmap(asked, asked).toImage();
+    QCOMPARE(image.size(), QSize(given, given));
+    // Drawn, not blank: the tile is opaque in its middle.
+    QCOMPARE(image.pixelColor(given / 2, given / 2).alpha(), 255);
+}
+
+void TestDesktop::fontFamily_namesTheInstalledOne_data()
+{
+    QTest::addColumn<QStringList>("wanted");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QStringList>("named");
+    const QStringList arialFirst{QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+    QTest::newRow("the first wanted is installed")
+        << arialFirst << QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")}
+        << QStringList{QStringLiteral("Arial")};
+    QTest::newRow("only its metric twin is")
+        << arialFirst << QStringList{QStringLiteral("Liberation Sans")}
+        << QStringList{QStringLiteral("Liberation Sans")};
+    QTest::newRow("spelt as the database spells it")
+        << arialFirst << QStringList{QStringLiteral("liberation sans")}
+        << QStringList{QStringLiteral("liberation sans")};
+    QTest::newRow("none installed: left to Qt's substitution")
+        << arialFirst << QStringList{QStringLiteral("DejaVu Sans")} << arialFirst;
+    QTest::newRow("an empty database") << arialFirst << QStringList{} << arialFirst;
+}
+
+void TestDesktop::fontFamily_namesTheInstalledOne()
+{
+    QFETCH(QStringList, wanted);
+    QFETCH(QStringList, installed);
+    QFETCH(QStringList, named);
+    QCOMPARE(preferInstalledFamily(wanted, installed), named);
 }
 
 void TestDesktop::interfaceFont_isNeverMonospaced_data()
