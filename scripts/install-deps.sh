@@ -10,6 +10,7 @@ packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
     qt6-qpa-plugins            # the offscreen platform the window tests and the help pictures use
+    libqt6sql6-sqlite          # the SQLite driver the learner's record is kept with
     fonts-liberation           # metric-compatible stand-in for Arial
     hunspell hunspell-es       # the Spanish dictionary that checks the verb forms
     clang-format               # the format check in CI
