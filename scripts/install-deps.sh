@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
+    qt6-charts-dev libqt6opengl6-dev   # the Progress window's chart; Debian's Charts CMake files need the OpenGL ones
     qt6-qpa-plugins            # the offscreen platform the window tests and the help pictures use
     libqt6sql6-sqlite          # the SQLite driver the learner's record is kept with
     fonts-liberation           # metric-compatible stand-in for Arial

@@ -68,6 +68,7 @@ struct TrendDay {
     int answers = 0; // right and wrong answers of the day
     int firstTries = 0;
     int firstTriesRight = 0;
+    bool operator==(const TrendDay &) const = default;
 };
 
 // A word whose latest first-try answer, in at least one direction, was wrong or a Peek.
@@ -77,6 +78,7 @@ struct MissedWord {
     int level = 0;
     int timesMissed = 0; // wrong answers and Peeks, in both directions and at any try
     QDateTime lastSeen;  // UTC, the latest answer of the word in either direction
+    bool operator==(const MissedWord &) const = default;
 };
 
 // The range of the trend: the last `days` local days up to today, or every day of the record.
