@@ -4,7 +4,8 @@
 // generated once in a temporary folder, then the window is opened several times, each time up to
 // its first paint with every query done. Prints the median and worst opening time and the size of
 // the record.
-//   build/default/bench/bench_progress [answers]
+//   build/default/bench/bench_progress [answers [folder]]
+// With a folder the record is generated there, as progress.sqlite, and kept.
 #include "bench/benchtools.h"
 #include "progress/progresswindow.h"
 #include "recordgenerator.h"
@@ -51,8 +52,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const int answers = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 1000000;
 
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
+    QTemporaryDir temporary;
+    const QString path = QDir(argc > 2 ? QString::fromLocal8Bit(argv[2]) : temporary.path())
+                             .filePath(QStringLiteral("progress.sqlite"));
     QElapsedTimer clock;
     clock.start();
     {

@@ -18,6 +18,15 @@ const vocabulary::WordPair *pairOf(const record::MissedWord &word)
     return &words[static_cast<std::size_t>(word.position)];
 }
 
+// The date and the minute, without the seconds that some locales' short format keeps.
+QString lastSeenText(const QDateTime &utc)
+{
+    const QDateTime local = utc.toLocalTime();
+    const QLocale locale;
+    return locale.toString(local.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(local.time(), QStringLiteral("HH:mm"));
+}
+
 } // namespace
 
 QString entryText(std::string_view cp1252)
@@ -77,8 +86,7 @@ QVariant MissedWordsModel::data(const QModelIndex &index, int role) const
     case TimesMissed:
         return word.timesMissed;
     case LastSeen:
-        return sorting ? QVariant(word.lastSeen)
-                       : QVariant(QLocale().toString(word.lastSeen.toLocalTime(), QLocale::ShortFormat));
+        return sorting ? QVariant(word.lastSeen) : QVariant(lastSeenText(word.lastSeen));
     default:
         return {};
     }

@@ -38,7 +38,7 @@ constexpr std::array kRanges{30, 90, 0}; // days; 0 for the whole record
 QString percentText(qint64 part, qint64 whole)
 {
     return QLocale().toString(whole > 0 ? qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole)) : 0) +
-           QStringLiteral(" %");
+           QLatin1Char('%');
 }
 
 // Files beside the record that the quiz kept aside because they were no readable record.
@@ -102,7 +102,7 @@ ProgressWindow::ProgressWindow(const QString &recordPath, QWidget *parent)
 
     buildMenus();
     connect(m_watcher, &RecordWatcher::changed, this, &ProgressWindow::refresh);
-    resize(900, 560);
+    resize(1000, 600);
     refresh();
 }
 
@@ -146,6 +146,10 @@ QWidget *ProgressWindow::buildMasteryPage()
     m_map->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_map->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_map->setMinimumHeight(7 * 32);
+    // "1000 Words" and "2588 / 2588" stay on one line.
+    m_map->setWordWrap(false);
+    m_map->horizontalHeader()->setMinimumSectionSize(
+        m_map->fontMetrics().horizontalAdvance(QStringLiteral("1000 Words")) + 12);
     layout->addWidget(m_map, 1);
     auto *legend = new QLabel(QStringLiteral(
         "Each cell: the words you know out of the words that are new at that level. You know a word "
@@ -196,6 +200,7 @@ QWidget *ProgressWindow::buildMissedPage()
     m_missed->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_missed->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_missed->verticalHeader()->hide();
+    m_missed->verticalHeader()->setDefaultSectionSize(m_missed->fontMetrics().height() + 8);
     m_missed->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_missed->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_missed, 1);

@@ -11,7 +11,6 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cmath>
 
 QList<record::TrendDay> everyDay(const QList<record::TrendDay> &days, QDate first, QDate last)
 {
@@ -108,9 +107,9 @@ void TrendChart::setDays(const QList<record::TrendDay> &days, std::optional<QDat
                               static_cast<qreal>(i));
     }
     m_dayAxis->setRange(-0.5, static_cast<qreal>(all.size()) - 0.5);
-    // A round top for the answers, at least 10 so that an empty range still has a scale.
-    const int step = most <= 10 ? 10 : static_cast<int>(std::pow(10, std::floor(std::log10(most))));
-    m_answerAxis->setRange(0, std::max(10, (most + step - 1) / step * step));
+    // Round ticks, and a scale even for a range without answers.
+    m_answerAxis->setRange(0, std::max(10, most));
+    m_answerAxis->applyNiceNumbers();
 }
 
 QList<qreal> TrendChart::answerBars() const
