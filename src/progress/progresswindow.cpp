@@ -127,6 +127,7 @@ QWidget *ProgressWindow::buildMasteryPage()
     auto *layout = new QVBoxLayout(page);
     auto *chooser = new QHBoxLayout;
     m_direction = new QComboBox;
+    m_direction->setObjectName(QStringLiteral("direction"));
     m_direction->addItems({QStringLiteral("English to Spanish"), QStringLiteral("Spanish to English"),
                            QStringLiteral("Either direction")});
     auto *label = new QLabel(QStringLiteral("&Direction:"));
@@ -167,6 +168,7 @@ QWidget *ProgressWindow::buildTrendPage()
     auto *layout = new QVBoxLayout(page);
     auto *chooser = new QHBoxLayout;
     m_range = new QComboBox;
+    m_range->setObjectName(QStringLiteral("range"));
     m_range->addItems({QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"), QStringLiteral("All")});
     auto *label = new QLabel(QStringLiteral("&Range:"));
     label->setBuddy(m_range);
