@@ -8,14 +8,14 @@
 // With a folder the record is generated there, as progress.sqlite, and kept.
 #include "bench/benchtools.h"
 #include "progress/progresswindow.h"
-#include "recordgenerator.h"
 #include "record/recordfile.h"
+#include "recordgenerator.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QSqlQuery>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -60,14 +60,17 @@ int main(int argc, char *argv[])
     {
         record::RecordFile file = record::RecordFile::openForWriting(path);
         QSqlDatabase db = file.database();
-        if (!file.isOpen() || !bench::fillRecord(db, answers, 730, QDateTime::currentMSecsSinceEpoch())) {
+        if (!file.isOpen() ||
+            !bench::fillRecord(db, answers, 730, QDateTime::currentMSecsSinceEpoch())) {
             std::fprintf(stderr, "cannot generate the record: %s\n", qPrintable(file.message()));
             return 1;
         }
         QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
-    std::printf("Generated a record of %d answers in %.1f s\n", answers, static_cast<double>(clock.elapsed()) / 1000);
-    std::printf("Record size: %.1f MB (%.1f MB per 10^6 answers)\n", static_cast<double>(filesSize(path)) / 1e6,
+    std::printf("Generated a record of %d answers in %.1f s\n", answers,
+                static_cast<double>(clock.elapsed()) / 1000);
+    std::printf("Record size: %.1f MB (%.1f MB per 10^6 answers)\n",
+                static_cast<double>(filesSize(path)) / 1e6,
                 static_cast<double>(filesSize(path)) / 1e6 * 1e6 / answers);
 
     std::vector<double> openings;
@@ -82,12 +85,15 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         openings.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         if (!window.snapshot().readable) {
-            std::fprintf(stderr, "the window could not read the record: %s\n", qPrintable(window.snapshot().message));
+            std::fprintf(stderr, "the window could not read the record: %s\n",
+                         qPrintable(window.snapshot().message));
             return 1;
         }
     }
-    std::printf("Opening the Progress window (to its first paint, every query done), %zu runs: median %.1f ms, "
+    std::printf("Opening the Progress window (to its first paint, every query done), %zu runs: "
+                "median %.1f ms, "
                 "worst %.1f ms\n",
-                openings.size(), bench::medianOf(openings), *std::max_element(openings.begin(), openings.end()));
+                openings.size(), bench::medianOf(openings),
+                *std::max_element(openings.begin(), openings.end()));
     return 0;
 }

@@ -29,7 +29,8 @@ bool fillRecord(QSqlDatabase &db, int answers, int days, qint64 endMs, unsigned 
     session.prepare(QStringLiteral("INSERT INTO sessions(started_ms, ended_ms) VALUES (?, ?)"));
     QSqlQuery answer(db);
     answer.prepare(QStringLiteral(
-        "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, direction,"
+        "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, "
+        "direction,"
         " answer_mode, first_try, outcome, typed_text) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     qint64 sessionId = 0;
     qint64 now = startMs;
@@ -46,8 +47,9 @@ bool fillRecord(QSqlDatabase &db, int answers, int days, qint64 endMs, unsigned 
         int level = levelOf(random);
         while (vocabulary::blockSize(group, level) == 0)
             level = (level + 1) % vocabulary::kLevelCount;
-        const int position = vocabulary::blockStart(group, level) +
-                             static_cast<int>(random() % static_cast<unsigned>(vocabulary::blockSize(group, level)));
+        const int position =
+            vocabulary::blockStart(group, level) +
+            static_cast<int>(random() % static_cast<unsigned>(vocabulary::blockSize(group, level)));
         const bool typed = unit(random) < 0.4;
         const bool firstTry = unit(random) < 0.8;
         const double roll = unit(random);

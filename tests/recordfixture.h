@@ -29,13 +29,14 @@ inline bool prepareRecord(const QString &path, const QList<PreparedAnswer> &answ
     if (!query.exec(QStringLiteral("INSERT INTO sessions(started_ms, ended_ms) VALUES (0, 1)")))
         return false;
     const qint64 session = query.lastInsertId().toLongLong();
-    query.prepare(QStringLiteral(
-        "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, direction, answer_mode,"
-        " first_try, outcome) VALUES (?, ?, ?, ?, 0, ?, 0, ?, ?)"));
+    query.prepare(QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, "
+                                 "position, new_at_level, direction, answer_mode,"
+                                 " first_try, outcome) VALUES (?, ?, ?, ?, 0, ?, 0, ?, ?)"));
     for (const PreparedAnswer &answer : answers) {
-        for (const QVariant &value : {QVariant(session), QVariant(answer.answeredMs), QVariant(answer.group),
-                                      QVariant(answer.position), QVariant(answer.direction),
-                                      QVariant(answer.firstTry ? 1 : 0), QVariant(answer.outcome)})
+        for (const QVariant &value :
+             {QVariant(session), QVariant(answer.answeredMs), QVariant(answer.group),
+              QVariant(answer.position), QVariant(answer.direction),
+              QVariant(answer.firstTry ? 1 : 0), QVariant(answer.outcome)})
             query.addBindValue(value);
         if (!query.exec())
             return false;

@@ -29,7 +29,8 @@ PickedPairs pickPairs(std::span<const PairKey> keys, Format format)
             sorted.push_back(key);
     }
     const auto order = [](const PairKey &a, const PairKey &b) {
-        return std::pair(static_cast<int>(a.group), a.position) < std::pair(static_cast<int>(b.group), b.position);
+        return std::pair(static_cast<int>(a.group), a.position) <
+               std::pair(static_cast<int>(b.group), b.position);
     };
     std::sort(sorted.begin(), sorted.end(), order);
     sorted.erase(std::unique(sorted.begin(), sorted.end(),
@@ -53,10 +54,13 @@ PickedPairs pickPairs(std::span<const PairKey> keys, Format format)
             }
             picked.storage.back()->push_back(pair);
             picked.blocks.back().pairs = *picked.storage.back();
-        } else if (sameLevel && last->firstIndex + static_cast<int>(last->pairs.size()) == key.position) {
-            last->pairs = words.subspan(static_cast<std::size_t>(last->firstIndex), last->pairs.size() + 1);
+        } else if (sameLevel &&
+                   last->firstIndex + static_cast<int>(last->pairs.size()) == key.position) {
+            last->pairs =
+                words.subspan(static_cast<std::size_t>(last->firstIndex), last->pairs.size() + 1);
         } else {
-            picked.blocks.push_back({key.group, level, key.position, words.subspan(static_cast<std::size_t>(key.position), 1)});
+            picked.blocks.push_back({key.group, level, key.position,
+                                     words.subspan(static_cast<std::size_t>(key.position), 1)});
         }
     }
     return picked;

@@ -10,7 +10,10 @@ namespace {
 const QColor kNone(0xf4, 0xf1, 0xe4);
 const QColor kAll(0x1b, 0x6e, 0x3a);
 
-int mix(int from, int to, double share) { return from + static_cast<int>((to - from) * share + 0.5); }
+int mix(int from, int to, double share)
+{
+    return from + static_cast<int>((to - from) * share + 0.5);
+}
 
 // WCAG relative luminance of one sRGB channel.
 double linear(int channel)

@@ -10,19 +10,19 @@ namespace {
 
 vocabulary::Group groupOfRow(int row) { return vocabulary::kGroups[static_cast<std::size_t>(row)]; }
 
-QString fromView(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromView(std::string_view text)
+{
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
 QString directionFilterText(record::DirectionFilter filter)
 {
     switch (filter) {
-    case record::DirectionFilter::EnglishToSpanish:
-        return QStringLiteral("English to Spanish");
-    case record::DirectionFilter::SpanishToEnglish:
-        return QStringLiteral("Spanish to English");
-    case record::DirectionFilter::Either:
-        break;
+    case record::DirectionFilter::EnglishToSpanish: return QStringLiteral("English to Spanish");
+    case record::DirectionFilter::SpanishToEnglish: return QStringLiteral("Spanish to English");
+    case record::DirectionFilter::Either: break;
     }
     return QStringLiteral("either direction");
 }
@@ -66,9 +66,11 @@ record::MasteryCell MasteryModel::cellAt(const QModelIndex &index) const
 QString MasteryModel::cellDescription(const QModelIndex &index) const
 {
     const record::MasteryCell cell = cellAt(index);
-    const QString where = index.column() < vocabulary::kLevelCount
-                              ? QStringLiteral("%1, %2").arg(groupName(groupOfRow(index.row())), levelName(index.column()))
-                              : QStringLiteral("%1, all levels").arg(groupName(groupOfRow(index.row())));
+    const QString where =
+        index.column() < vocabulary::kLevelCount
+            ? QStringLiteral("%1, %2").arg(groupName(groupOfRow(index.row())),
+                                           levelName(index.column()))
+            : QStringLiteral("%1, all levels").arg(groupName(groupOfRow(index.row())));
     if (cell.total == 0)
         return QStringLiteral("%1: no words are new at this level.").arg(where);
     return QStringLiteral("%1: you know %2 of %3 words, %4; %5 answered at the first try.")
@@ -87,18 +89,16 @@ QVariant MasteryModel::data(const QModelIndex &index, int role) const
     const QColor fill = cell.total > 0 ? masteryFill(cell.known, cell.total) : emptyCellFill();
     switch (role) {
     case Qt::DisplayRole:
-        return cell.total > 0 ? QStringLiteral("%1 / %2").arg(cell.known).arg(cell.total) : QStringLiteral("no words");
+        return cell.total > 0 ? QStringLiteral("%1 / %2").arg(cell.known).arg(cell.total)
+                              : QStringLiteral("no words");
     case Qt::ToolTipRole:
-    case Qt::AccessibleTextRole:
-        return cellDescription(index);
+    case Qt::AccessibleTextRole: return cellDescription(index);
     case Qt::BackgroundRole:
         return QBrush(fill, cell.total > 0 ? Qt::SolidPattern : Qt::BDiagPattern);
     case Qt::ForegroundRole:
         return QBrush(cell.total > 0 ? textColourOn(fill) : QColor(0x50, 0x50, 0x50));
-    case Qt::TextAlignmentRole:
-        return QVariant::fromValue(Qt::AlignCenter);
-    default:
-        return {};
+    case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignCenter);
+    default: return {};
     }
 }
 
@@ -107,7 +107,8 @@ QVariant MasteryModel::headerData(int section, Qt::Orientation orientation, int 
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Vertical)
-        return section >= 0 && section < vocabulary::kGroupCount ? groupName(groupOfRow(section)) : QVariant();
+        return section >= 0 && section < vocabulary::kGroupCount ? groupName(groupOfRow(section))
+                                                                 : QVariant();
     if (section == kAllLevelsColumn)
         return QStringLiteral("All levels");
     return section >= 0 && section < vocabulary::kLevelCount ? levelName(section) : QVariant();

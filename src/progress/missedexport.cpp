@@ -57,23 +57,20 @@ std::string missedExportText(const QList<record::MissedWord> &words, wordlist::F
         keys.push_back({word.group, word.position});
     const wordlist::PickedPairs picked = wordlist::pickPairs(keys, format);
     switch (format) {
-    case wordlist::Format::Tsv:
-        return wordlist::tsvText(picked.blocks);
-    case wordlist::Format::Csv:
-        return wordlist::csvText(picked.blocks);
+    case wordlist::Format::Tsv: return wordlist::tsvText(picked.blocks);
+    case wordlist::Format::Csv: return wordlist::csvText(picked.blocks);
     case wordlist::Format::Kvtml:
         return wordlist::kvtmlText(picked.blocks, "Vocarra: the words you miss");
-    case wordlist::Format::Anki:
-        break;
+    case wordlist::Format::Anki: break;
     }
     return wordlist::ankiText(picked.blocks);
 }
 
-bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path, wordlist::Format format,
-                      QString *error)
+bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path,
+                      wordlist::Format format, QString *error)
 {
-    const std::optional<std::string> failure =
-        wordlist::writeFileSafely(QFile::encodeName(path).toStdString(), missedExportText(words, format));
+    const std::optional<std::string> failure = wordlist::writeFileSafely(
+        QFile::encodeName(path).toStdString(), missedExportText(words, format));
     if (failure && error)
         *error = QString::fromStdString(*failure);
     return !failure;

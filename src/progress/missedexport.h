@@ -19,5 +19,5 @@ wordlist::Format formatForExport(const QString &path, const QString &filter);
 // The whole file's text (UTF-8).
 std::string missedExportText(const QList<record::MissedWord> &words, wordlist::Format format);
 // Writes the file safely (the old one or the whole new one, never half of either).
-bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path, wordlist::Format format,
-                      QString *error);
+bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path,
+                      wordlist::Format format, QString *error);

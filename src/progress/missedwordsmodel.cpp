@@ -34,7 +34,8 @@ QString entryText(std::string_view cp1252)
     QString text;
     text.reserve(static_cast<qsizetype>(cp1252.size()));
     for (char byte : cp1252)
-        text.append(QChar(static_cast<char16_t>(vocabulary::decodeCp1252(static_cast<unsigned char>(byte)))));
+        text.append(QChar(
+            static_cast<char16_t>(vocabulary::decodeCp1252(static_cast<unsigned char>(byte)))));
     return text;
 }
 
@@ -62,7 +63,10 @@ int MissedWordsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_words.size());
 }
 
-int MissedWordsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int MissedWordsModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant MissedWordsModel::data(const QModelIndex &index, int role) const
 {
@@ -75,20 +79,14 @@ QVariant MissedWordsModel::data(const QModelIndex &index, int role) const
         return {};
     const bool sorting = role == SortRole;
     switch (index.column()) {
-    case English:
-        return sorting ? QVariant(englishOf(word).toLower()) : QVariant(englishOf(word));
-    case Spanish:
-        return sorting ? QVariant(spanishOf(word).toLower()) : QVariant(spanishOf(word));
+    case English: return sorting ? QVariant(englishOf(word).toLower()) : QVariant(englishOf(word));
+    case Spanish: return sorting ? QVariant(spanishOf(word).toLower()) : QVariant(spanishOf(word));
     case GroupColumn:
         return sorting ? QVariant(static_cast<int>(word.group)) : QVariant(groupName(word.group));
-    case Level:
-        return sorting ? QVariant(word.level) : QVariant(levelName(word.level));
-    case TimesMissed:
-        return word.timesMissed;
-    case LastSeen:
-        return sorting ? QVariant(word.lastSeen) : QVariant(lastSeenText(word.lastSeen));
-    default:
-        return {};
+    case Level: return sorting ? QVariant(word.level) : QVariant(levelName(word.level));
+    case TimesMissed: return word.timesMissed;
+    case LastSeen: return sorting ? QVariant(word.lastSeen) : QVariant(lastSeenText(word.lastSeen));
+    default: return {};
     }
 }
 
@@ -97,19 +95,12 @@ QVariant MissedWordsModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case English:
-        return QStringLiteral("English");
-    case Spanish:
-        return QStringLiteral("Spanish");
-    case GroupColumn:
-        return QStringLiteral("Group");
-    case Level:
-        return QStringLiteral("Level");
-    case TimesMissed:
-        return QStringLiteral("Times missed");
-    case LastSeen:
-        return QStringLiteral("Last seen");
-    default:
-        return {};
+    case English: return QStringLiteral("English");
+    case Spanish: return QStringLiteral("Spanish");
+    case GroupColumn: return QStringLiteral("Group");
+    case Level: return QStringLiteral("Level");
+    case TimesMissed: return QStringLiteral("Times missed");
+    case LastSeen: return QStringLiteral("Last seen");
+    default: return {};
     }
 }

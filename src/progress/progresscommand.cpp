@@ -37,13 +37,16 @@ bool wantsCommandLineOnly(int argc, char *argv[])
 int runProgressCommand(const QStringList &arguments, std::FILE *out, std::FILE *err)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows what your Vocarra record says: the words you know by "
-                                                    "group and level, your answers over time, the words you miss."));
+    parser.setApplicationDescription(
+        QStringLiteral("Shows what your Vocarra record says: the words you know by "
+                       "group and level, your answers over time, the words you miss."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption summary(QStringLiteral("summary"),
-                                     QStringLiteral("Print the mastery map and the totals as text, and exit."));
-    const QCommandLineOption recordPath(QStringLiteral("record"), QStringLiteral("Read the record <file>."),
+    const QCommandLineOption summary(
+        QStringLiteral("summary"),
+        QStringLiteral("Print the mastery map and the totals as text, and exit."));
+    const QCommandLineOption recordPath(QStringLiteral("record"),
+                                        QStringLiteral("Read the record <file>."),
                                         QStringLiteral("file"));
     parser.addOption(summary);
     parser.addOption(recordPath);
@@ -65,9 +68,11 @@ int runProgressCommand(const QStringList &arguments, std::FILE *out, std::FILE *
                        .arg(name, parser.positionalArguments().first()));
         return kExitNoRecord;
     }
-    const QString path = parser.isSet(recordPath) ? parser.value(recordPath) : record::defaultRecordPath();
+    const QString path =
+        parser.isSet(recordPath) ? parser.value(recordPath) : record::defaultRecordPath();
     const record::RecordFile file = record::RecordFile::openForReading(path);
-    const RecordSnapshot snapshot = readSnapshot(file, record::TrendRange{30}, QDate::currentDate());
+    const RecordSnapshot snapshot =
+        readSnapshot(file, record::TrendRange{30}, QDate::currentDate());
     if (!snapshot.readable) {
         print(err, QStringLiteral("%1: %2\n").arg(name, snapshot.message));
         return kExitNoRecord;

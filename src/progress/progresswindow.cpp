@@ -31,13 +31,16 @@
 
 namespace {
 
-constexpr std::array kDirections{record::DirectionFilter::EnglishToSpanish, record::DirectionFilter::SpanishToEnglish,
+constexpr std::array kDirections{record::DirectionFilter::EnglishToSpanish,
+                                 record::DirectionFilter::SpanishToEnglish,
                                  record::DirectionFilter::Either};
 constexpr std::array kRanges{30, 90, 0}; // days; 0 for the whole record
 
 QString percentText(qint64 part, qint64 whole)
 {
-    return QLocale().toString(whole > 0 ? qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole)) : 0) +
+    return QLocale().toString(
+               whole > 0 ? qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole))
+                         : 0) +
            QLatin1Char('%');
 }
 
@@ -62,13 +65,15 @@ ProgressWindow::ProgressWindow(const QString &recordPath, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Vocarra Progress"));
     m_confirm = [this](const QString &question) {
-        return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No,
+        return QMessageBox::question(this, windowTitle(), question,
+                                     QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     };
     m_chooseSavePath = [this](QString *selectedFilter) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export the words you miss"),
-                                            QDir::home().filePath(QStringLiteral("missed-words.tsv")),
-                                            exportFileFilters().join(QStringLiteral(";;")), selectedFilter);
+        return QFileDialog::getSaveFileName(
+            this, QStringLiteral("Export the words you miss"),
+            QDir::home().filePath(QStringLiteral("missed-words.tsv")),
+            exportFileFilters().join(QStringLiteral(";;")), selectedFilter);
     };
 
     auto *central = new QWidget;
@@ -87,7 +92,8 @@ ProgressWindow::ProgressWindow(const QString &recordPath, QWidget *parent)
     auto *decisions = new QHBoxLayout;
     m_keepRecord = new QCheckBox(QStringLiteral("&Keep a record of my answers"));
     m_keepRecord->setChecked(record::recordingEnabled());
-    m_keepRecord->setToolTip(QStringLiteral("Vocarra reads this when it starts. Nothing leaves this computer."));
+    m_keepRecord->setToolTip(
+        QStringLiteral("Vocarra reads this when it starts. Nothing leaves this computer."));
     connect(m_keepRecord, &QCheckBox::toggled, this, [this](bool on) {
         record::setRecordingEnabled(on);
         showStatus();
@@ -114,7 +120,8 @@ void ProgressWindow::buildMenus()
     QAction *exportAction = file->addAction(QStringLiteral("&Export the words you miss…"), this,
                                             &ProgressWindow::exportMissed);
     exportAction->setShortcut(QKeySequence::Save);
-    file->addAction(QStringLiteral("&Refresh"), QKeySequence::Refresh, this, &ProgressWindow::refresh);
+    file->addAction(QStringLiteral("&Refresh"), QKeySequence::Refresh, this,
+                    &ProgressWindow::refresh);
     file->addSeparator();
     file->addAction(QStringLiteral("&Forget my record…"), this, &ProgressWindow::forgetRecord);
     file->addSeparator();
@@ -128,7 +135,8 @@ QWidget *ProgressWindow::buildMasteryPage()
     auto *chooser = new QHBoxLayout;
     m_direction = new QComboBox;
     m_direction->setObjectName(QStringLiteral("direction"));
-    m_direction->addItems({QStringLiteral("English to Spanish"), QStringLiteral("Spanish to English"),
+    m_direction->addItems({QStringLiteral("English to Spanish"),
+                           QStringLiteral("Spanish to English"),
                            QStringLiteral("Either direction")});
     auto *label = new QLabel(QStringLiteral("&Direction:"));
     label->setBuddy(m_direction);
@@ -152,10 +160,11 @@ QWidget *ProgressWindow::buildMasteryPage()
     m_map->horizontalHeader()->setMinimumSectionSize(
         m_map->fontMetrics().horizontalAdvance(QStringLiteral("1000 Words")) + 12);
     layout->addWidget(m_map, 1);
-    auto *legend = new QLabel(QStringLiteral(
-        "Each cell: the words you know out of the words that are new at that level. You know a word "
-        "when your latest answer to it at the first try was right; with either direction, when that "
-        "holds one way or the other."));
+    auto *legend = new QLabel(QStringLiteral("Each cell: the words you know out of the words that "
+                                             "are new at that level. You know a word "
+                                             "when your latest answer to it at the first try was "
+                                             "right; with either direction, when that "
+                                             "holds one way or the other."));
     legend->setWordWrap(true);
     layout->addWidget(legend);
     connect(m_direction, &QComboBox::currentIndexChanged, this, &ProgressWindow::showMap);
@@ -169,7 +178,8 @@ QWidget *ProgressWindow::buildTrendPage()
     auto *chooser = new QHBoxLayout;
     m_range = new QComboBox;
     m_range->setObjectName(QStringLiteral("range"));
-    m_range->addItems({QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"), QStringLiteral("All")});
+    m_range->addItems(
+        {QStringLiteral("Last 30 days"), QStringLiteral("Last 90 days"), QStringLiteral("All")});
     auto *label = new QLabel(QStringLiteral("&Range:"));
     label->setBuddy(m_range);
     chooser->addWidget(label);
@@ -178,7 +188,8 @@ QWidget *ProgressWindow::buildTrendPage()
     layout->addLayout(chooser);
     m_trend = new TrendChart;
     m_trend->setObjectName(QStringLiteral("trendChart"));
-    m_trend->setAccessibleName(QStringLiteral("Answers per day and the share right at the first try"));
+    m_trend->setAccessibleName(
+        QStringLiteral("Answers per day and the share right at the first try"));
     layout->addWidget(m_trend, 1);
     connect(m_range, &QComboBox::currentIndexChanged, this, &ProgressWindow::refresh);
     return page;
@@ -209,8 +220,9 @@ QWidget *ProgressWindow::buildMissedPage()
     auto *row = new QHBoxLayout;
     m_missedCount = new QLabel;
     m_export = new QPushButton(QStringLiteral("&Export…"));
-    m_export->setToolTip(QStringLiteral("Writes the selected words, or all of them when none is selected, "
-                                        "as TSV, CSV, KVTML or an Anki note list"));
+    m_export->setToolTip(
+        QStringLiteral("Writes the selected words, or all of them when none is selected, "
+                       "as TSV, CSV, KVTML or an Anki note list"));
     connect(m_export, &QPushButton::clicked, this, &ProgressWindow::exportMissed);
     row->addWidget(m_missedCount, 1);
     row->addWidget(m_export);
@@ -233,16 +245,18 @@ void ProgressWindow::refresh()
 void ProgressWindow::showSnapshot()
 {
     showMap();
-    m_trend->setDays(m_snapshot.trend, record::trendStart(trendRange(), QDate::currentDate()), QDate::currentDate());
+    m_trend->setDays(m_snapshot.trend, record::trendStart(trendRange(), QDate::currentDate()),
+                     QDate::currentDate());
     if (m_missedModel->words() != m_snapshot.missed) {
         m_missedModel->setWords(m_snapshot.missed);
         m_missed->resizeColumnsToContents();
     }
-    m_missedCount->setText(m_snapshot.missed.isEmpty()
-                               ? QStringLiteral("No words missed: every word's latest first try was right.")
-                               : QStringLiteral("%1 words whose latest first try was wrong or a Peek, in at "
-                                                "least one direction. Click a heading to sort.")
-                                     .arg(m_snapshot.missed.size()));
+    m_missedCount->setText(
+        m_snapshot.missed.isEmpty()
+            ? QStringLiteral("No words missed: every word's latest first try was right.")
+            : QStringLiteral("%1 words whose latest first try was wrong or a Peek, in at "
+                             "least one direction. Click a heading to sort.")
+                  .arg(m_snapshot.missed.size()));
     m_export->setEnabled(!m_snapshot.missed.isEmpty());
     m_forget->setEnabled(m_snapshot.readable);
     showStatus();
@@ -250,7 +264,8 @@ void ProgressWindow::showSnapshot()
 
 void ProgressWindow::showMap()
 {
-    const auto filter = kDirections[static_cast<std::size_t>(std::max(0, m_direction->currentIndex()))];
+    const auto filter =
+        kDirections[static_cast<std::size_t>(std::max(0, m_direction->currentIndex()))];
     m_masteryModel->setMap(m_snapshot.mastery.map(filter), filter);
 }
 
@@ -263,20 +278,26 @@ void ProgressWindow::showStatus()
         const QLocale locale;
         QString since;
         if (totals.firstAnswer)
-            since = QStringLiteral(" since %1").arg(locale.toString(totals.firstAnswer->toLocalTime().date(), QLocale::LongFormat));
-        lines << QStringLiteral("<b>You know %1 of %2 words</b> (in either direction). %3 answers in %4 sessions%5; "
+            since = QStringLiteral(" since %1")
+                        .arg(locale.toString(totals.firstAnswer->toLocalTime().date(),
+                                             QLocale::LongFormat));
+        lines << QStringLiteral("<b>You know %1 of %2 words</b> (in either direction). %3 answers "
+                                "in %4 sessions%5; "
                                 "%6 right at the first try.")
-                     .arg(locale.toString(known.known), locale.toString(known.total), locale.toString(totals.answers),
-                          locale.toString(totals.sessions), since,
+                     .arg(locale.toString(known.known), locale.toString(known.total),
+                          locale.toString(totals.answers), locale.toString(totals.sessions), since,
                           percentText(totals.firstTriesRight, totals.firstTries));
-        lines << QStringLiteral("Your record is %1.").arg(QDir::toNativeSeparators(m_recordPath).toHtmlEscaped());
+        lines << QStringLiteral("Your record is %1.")
+                     .arg(QDir::toNativeSeparators(m_recordPath).toHtmlEscaped());
     } else {
         lines << QStringLiteral("<b>%1</b>").arg(m_snapshot.message.toHtmlEscaped());
     }
     for (const QString &kept : setAsideFiles(m_recordPath))
-        lines << QStringLiteral("A file that was no readable record was kept as %1.").arg(kept.toHtmlEscaped());
+        lines << QStringLiteral("A file that was no readable record was kept as %1.")
+                     .arg(kept.toHtmlEscaped());
     if (!m_keepRecord->isChecked())
-        lines << QStringLiteral("Recording is off: Vocarra adds nothing to your record from its next start.");
+        lines << QStringLiteral(
+            "Recording is off: Vocarra adds nothing to your record from its next start.");
     m_status->setText(lines.join(QStringLiteral("<br>")));
 }
 
@@ -286,13 +307,15 @@ void ProgressWindow::forgetRecord()
         return;
     QString error;
     if (!record::forgetRecord(m_recordPath, &error))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("Your record could not be forgotten: %1").arg(error));
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Your record could not be forgotten: %1").arg(error));
     m_watcher->reopen();
 }
 
 QList<record::MissedWord> ProgressWindow::chosenMissedWords() const
 {
-    const QModelIndexList rows = m_missed->selectionModel() ? m_missed->selectionModel()->selectedRows() : QModelIndexList();
+    const QModelIndexList rows =
+        m_missed->selectionModel() ? m_missed->selectionModel()->selectedRows() : QModelIndexList();
     if (rows.isEmpty())
         return m_missedModel->words();
     QList<record::MissedWord> chosen;
@@ -312,5 +335,6 @@ void ProgressWindow::exportMissed()
         return;
     QString error;
     if (!writeMissedWords(words, path, formatForExport(path, filter), &error))
-        QMessageBox::warning(this, windowTitle(), QStringLiteral("The words could not be written: %1").arg(error));
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("The words could not be written: %1").arg(error));
 }

@@ -19,8 +19,10 @@ RecordSnapshot readSnapshot(const record::RecordFile &file, record::TrendRange r
     QString error;
     std::optional<record::Mastery> mastery = record::queryMastery(db, &error);
     std::optional<record::Totals> totals = mastery ? record::queryTotals(db, &error) : std::nullopt;
-    std::optional<QList<record::TrendDay>> trend = totals ? record::queryTrend(db, range, today, &error) : std::nullopt;
-    std::optional<QList<record::MissedWord>> missed = trend ? record::queryMissed(db, &error) : std::nullopt;
+    std::optional<QList<record::TrendDay>> trend =
+        totals ? record::queryTrend(db, range, today, &error) : std::nullopt;
+    std::optional<QList<record::MissedWord>> missed =
+        trend ? record::queryMissed(db, &error) : std::nullopt;
     QSqlQuery(db).exec(QStringLiteral("COMMIT"));
     if (!missed) {
         snapshot.message = QStringLiteral("The record at %1 cannot be read (%2).")

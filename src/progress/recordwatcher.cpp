@@ -51,7 +51,8 @@ void RecordWatcher::poll()
 RecordWatcher::FileStamp RecordWatcher::stampNow() const
 {
     FileStamp stamp;
-    struct stat status {};
+    struct stat status {
+    };
     if (::stat(QFile::encodeName(m_path).constData(), &status) != 0)
         return stamp;
     stamp.exists = true;

@@ -13,12 +13,14 @@ constexpr int kCellWidth = 10;
 
 QString cellText(const record::MasteryCell &cell)
 {
-    return cell.total > 0 ? QStringLiteral("%1/%2").arg(cell.known).arg(cell.total) : QStringLiteral("-");
+    return cell.total > 0 ? QStringLiteral("%1/%2").arg(cell.known).arg(cell.total)
+                          : QStringLiteral("-");
 }
 
 QString percent(qint64 part, qint64 whole)
 {
-    return whole > 0 ? QStringLiteral("%1%").arg(qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole)))
+    return whole > 0 ? QStringLiteral("%1%").arg(
+                           qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole)))
                      : QStringLiteral("-");
 }
 
@@ -69,8 +71,9 @@ QString summaryText(const RecordSnapshot &snapshot, const QString &recordPath)
                     .arg(totals.firstAnswer->toLocalTime().toString(Qt::ISODate),
                          totals.lastAnswer->toLocalTime().toString(Qt::ISODate));
     text += QStringLiteral("Words you miss: %1\n").arg(snapshot.missed.size());
-    for (record::DirectionFilter filter : {record::DirectionFilter::EnglishToSpanish,
-                                           record::DirectionFilter::SpanishToEnglish, record::DirectionFilter::Either}) {
+    for (record::DirectionFilter filter :
+         {record::DirectionFilter::EnglishToSpanish, record::DirectionFilter::SpanishToEnglish,
+          record::DirectionFilter::Either}) {
         const record::MasteryMap &map = snapshot.mastery.map(filter);
         const record::MasteryCell all = map.sum();
         text += QStringLiteral("\nWords you know, %1: %2 of %3 (%4)\n")

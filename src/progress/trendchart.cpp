@@ -74,10 +74,12 @@ TrendChart::TrendChart(QWidget *parent)
     setChart(chart);
 }
 
-void TrendChart::setDays(const QList<record::TrendDay> &days, std::optional<QDate> start, QDate today)
+void TrendChart::setDays(const QList<record::TrendDay> &days, std::optional<QDate> start,
+                         QDate today)
 {
     const QDate first = start ? *start : (days.isEmpty() ? today : days.first().day);
-    const QList<record::TrendDay> all = everyDay(days, first, std::max(today, days.isEmpty() ? today : days.last().day));
+    const QList<record::TrendDay> all =
+        everyDay(days, first, std::max(today, days.isEmpty() ? today : days.last().day));
 
     QList<qreal> answers;
     QList<QPointF> share;

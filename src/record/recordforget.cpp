@@ -28,7 +28,8 @@ bool forgetOn(QSqlDatabase &db, QString *error)
         return false;
     };
     // Deleted content is overwritten with zeros rather than left in free pages.
-    if (!query.exec(QStringLiteral("PRAGMA secure_delete = ON")) || !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!query.exec(QStringLiteral("PRAGMA secure_delete = ON")) ||
+        !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail();
     QStringList statements{QStringLiteral("DELETE FROM answers")};
     statements << summaryClearSql();

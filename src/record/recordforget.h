@@ -5,9 +5,9 @@
 #include <QString>
 
 // Forgetting the learner's record: every answer and every finished session is deleted in one
-// transaction, and the pages they lay on are overwritten, so that nothing of them stays in the file.
-// The file itself stays: a Vocarra window may be recording at this moment, and its connection and
-// its open session must stay valid so that its next answers are still recorded.
+// transaction, and the pages they lay on are overwritten, so that nothing of them stays in the
+// file. The file itself stays: a Vocarra window may be recording at this moment, and its connection
+// and its open session must stay valid so that its next answers are still recorded.
 namespace record {
 
 // Forgets the record at `path`. A missing file is nothing to forget and succeeds; a file that is

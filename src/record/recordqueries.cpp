@@ -36,7 +36,8 @@ QString blocksCte()
                               .arg(size);
         }
     }
-    return QStringLiteral("blocks(g, lvl, first, size) AS (VALUES %1)").arg(blocks.join(QStringLiteral(", ")));
+    return QStringLiteral("blocks(g, lvl, first, size) AS (VALUES %1)")
+        .arg(blocks.join(QStringLiteral(", ")));
 }
 
 // Each word answered so far with its level and the outcome of its latest first try in each
@@ -65,7 +66,10 @@ bool run(QSqlQuery &query, const QString &sql, QString *error)
     return false;
 }
 
-QDateTime utcFromMs(const QVariant &ms) { return QDateTime::fromMSecsSinceEpoch(ms.toLongLong(), Qt::UTC); }
+QDateTime utcFromMs(const QVariant &ms)
+{
+    return QDateTime::fromMSecsSinceEpoch(ms.toLongLong(), Qt::UTC);
+}
 
 } // namespace
 
@@ -85,12 +89,9 @@ MasteryCell MasteryMap::sum() const
 const MasteryMap &Mastery::map(DirectionFilter filter) const
 {
     switch (filter) {
-    case DirectionFilter::EnglishToSpanish:
-        return englishToSpanish;
-    case DirectionFilter::SpanishToEnglish:
-        return spanishToEnglish;
-    case DirectionFilter::Either:
-        break;
+    case DirectionFilter::EnglishToSpanish: return englishToSpanish;
+    case DirectionFilter::SpanishToEnglish: return spanishToEnglish;
+    case DirectionFilter::Either: break;
     }
     return either;
 }
@@ -98,7 +99,8 @@ const MasteryMap &Mastery::map(DirectionFilter filter) const
 std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error)
 {
     Mastery mastery;
-    for (MasteryMap *map : {&mastery.englishToSpanish, &mastery.spanishToEnglish, &mastery.either}) {
+    for (MasteryMap *map :
+         {&mastery.englishToSpanish, &mastery.spanishToEnglish, &mastery.either}) {
         for (Group group : vocabulary::kGroups) {
             for (int level = 0; level < kLevelCount; ++level)
                 map->cells[static_cast<std::size_t>(group)][static_cast<std::size_t>(level)].total =
@@ -108,9 +110,10 @@ std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error)
     QSqlQuery query(db);
     const QString sql =
         pairsCte() +
-        QStringLiteral("SELECT g, lvl, COUNT(es), SUM(IFNULL(es = %1, 0)), COUNT(se), SUM(IFNULL(se = %1, 0)),"
-                       " SUM(es IS NOT NULL OR se IS NOT NULL), SUM(IFNULL(es = %1, 0) OR IFNULL(se = %1, 0))"
-                       " FROM pairs GROUP BY g, lvl")
+        QStringLiteral(
+            "SELECT g, lvl, COUNT(es), SUM(IFNULL(es = %1, 0)), COUNT(se), SUM(IFNULL(se = %1, 0)),"
+            " SUM(es IS NOT NULL OR se IS NOT NULL), SUM(IFNULL(es = %1, 0) OR IFNULL(se = %1, 0))"
+            " FROM pairs GROUP BY g, lvl")
             .arg(kOutcomeRight);
     if (!run(query, sql, error))
         return std::nullopt;
@@ -139,9 +142,10 @@ std::optional<Totals> queryTotals(const QSqlDatabase &db, QString *error)
     Totals totals;
     QSqlQuery query(db);
     if (!run(query,
-             QStringLiteral("SELECT SUM(answers), SUM(peeks), SUM(first_tries), SUM(first_tries_right),"
-                            " (SELECT MIN(answered_ms) FROM answers), (SELECT MAX(answered_ms) FROM answers)"
-                            " FROM word_stats"),
+             QStringLiteral(
+                 "SELECT SUM(answers), SUM(peeks), SUM(first_tries), SUM(first_tries_right),"
+                 " (SELECT MIN(answered_ms) FROM answers), (SELECT MAX(answered_ms) FROM answers)"
+                 " FROM word_stats"),
              error))
         return std::nullopt;
     if (query.next()) {
@@ -168,7 +172,8 @@ std::optional<QDate> trendStart(TrendRange range, QDate today)
     return today.addDays(1 - std::max(1, *range.days));
 }
 
-std::optional<QList<TrendDay>> queryTrend(const QSqlDatabase &db, TrendRange range, QDate today, QString *error)
+std::optional<QList<TrendDay>> queryTrend(const QSqlDatabase &db, TrendRange range, QDate today,
+                                          QString *error)
 {
     // Days are the learner's local days, as SQLite's 'localtime' reads them from the same time
     // zone as the program; the range starts at local midnight of its first day. A quarter of an
@@ -178,10 +183,12 @@ std::optional<QList<TrendDay>> queryTrend(const QSqlDatabase &db, TrendRange ran
         sinceMs = start->startOfDay().toMSecsSinceEpoch();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT date(quarter * 900, 'unixepoch', 'localtime') AS day, SUM(answers),"
-                                 " SUM(first_tries), SUM(first_tries_right) FROM answer_quarters"
-                                 " WHERE quarter >= ? GROUP BY day ORDER BY day"));
-    query.addBindValue(sinceMs == std::numeric_limits<qint64>::min() ? sinceMs : sinceMs / kQuarterHourMs);
+    query.prepare(
+        QStringLiteral("SELECT date(quarter * 900, 'unixepoch', 'localtime') AS day, SUM(answers),"
+                       " SUM(first_tries), SUM(first_tries_right) FROM answer_quarters"
+                       " WHERE quarter >= ? GROUP BY day ORDER BY day"));
+    query.addBindValue(sinceMs == std::numeric_limits<qint64>::min() ? sinceMs
+                                                                     : sinceMs / kQuarterHourMs);
     if (!query.exec()) {
         if (error)
             *error = query.lastError().text();
@@ -205,7 +212,8 @@ std::optional<QList<MissedWord>> queryMissed(const QSqlDatabase &db, QString *er
     QSqlQuery query(db);
     const QString sql =
         pairsCte() +
-        QStringLiteral("SELECT g, lvl, p, misses, last_ms FROM pairs WHERE es <> %1 OR se <> %1 ORDER BY g, p")
+        QStringLiteral(
+            "SELECT g, lvl, p, misses, last_ms FROM pairs WHERE es <> %1 OR se <> %1 ORDER BY g, p")
             .arg(kOutcomeRight);
     if (!run(query, sql, error))
         return std::nullopt;
@@ -225,7 +233,8 @@ std::optional<QList<MissedWord>> queryMissed(const QSqlDatabase &db, QString *er
 int levelOfPosition(Group group, int position)
 {
     for (int level = kLevelCount - 1; level > 0; --level) {
-        if (position >= vocabulary::blockStart(group, level) && vocabulary::blockSize(group, level) > 0)
+        if (position >= vocabulary::blockStart(group, level) &&
+            vocabulary::blockSize(group, level) > 0)
             return level;
     }
     return 0;

@@ -53,9 +53,9 @@ struct Mastery {
 
 // The figures of the whole record.
 struct Totals {
-    qint64 answers = 0;       // right and wrong answers; Peeks are counted apart
+    qint64 answers = 0; // right and wrong answers; Peeks are counted apart
     qint64 peeks = 0;
-    qint64 firstTries = 0;    // answers and Peeks that were the first try at their question
+    qint64 firstTries = 0; // answers and Peeks that were the first try at their question
     qint64 firstTriesRight = 0;
     qint64 sessions = 0;
     std::optional<QDateTime> firstAnswer; // UTC

@@ -16,8 +16,7 @@ enum class Prepared { Nothing, Text, ForeignDatabase, NewerRecord, Record };
 bool prepare(Prepared what, const QString &path)
 {
     switch (what) {
-    case Prepared::Nothing:
-        return true;
+    case Prepared::Nothing: return true;
     case Prepared::Text: {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write("shopping list: eggs, milk\n") > 0;
@@ -25,9 +24,11 @@ bool prepare(Prepared what, const QString &path)
     case Prepared::ForeignDatabase: {
         bool done = false;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("foreign"));
             db.setDatabaseName(path);
-            done = db.open() && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE photos(id INTEGER PRIMARY KEY)"));
+            done = db.open() && QSqlQuery(db).exec(
+                                    QStringLiteral("CREATE TABLE photos(id INTEGER PRIMARY KEY)"));
             db.close();
         }
         QSqlDatabase::removeDatabase(QStringLiteral("foreign"));
@@ -63,14 +64,18 @@ private slots:
         QTest::addColumn<QString>("said"); // in the output for 0, else on standard error
 
         const QStringList summary{QStringLiteral("--summary")};
-        QTest::newRow("no record") << summary << Prepared::Nothing << 2 << QStringLiteral("There is no record at");
-        QTest::newRow("a text file") << summary << Prepared::Text << 2 << QStringLiteral("cannot be read");
+        QTest::newRow("no record")
+            << summary << Prepared::Nothing << 2 << QStringLiteral("There is no record at");
+        QTest::newRow("a text file")
+            << summary << Prepared::Text << 2 << QStringLiteral("cannot be read");
         QTest::newRow("another program's database")
-            << summary << Prepared::ForeignDatabase << 2 << QStringLiteral("some other program's database");
-        QTest::newRow("a newer record") << summary << Prepared::NewerRecord << 2 << QStringLiteral("newer Vocarra");
+            << summary << Prepared::ForeignDatabase << 2
+            << QStringLiteral("some other program's database");
+        QTest::newRow("a newer record")
+            << summary << Prepared::NewerRecord << 2 << QStringLiteral("newer Vocarra");
         QTest::newRow("an unknown option")
-            << QStringList{QStringLiteral("--summary"), QStringLiteral("--colour")} << Prepared::Record << 2
-            << QStringLiteral("Unknown option 'colour'");
+            << QStringList{QStringLiteral("--summary"), QStringLiteral("--colour")}
+            << Prepared::Record << 2 << QStringLiteral("Unknown option 'colour'");
         QTest::newRow("a record") << summary << Prepared::Record << 0
                                   << QStringLiteral("1/11      0/35");
     }

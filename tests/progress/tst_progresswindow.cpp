@@ -17,18 +17,22 @@
 namespace {
 
 // Nouns 0 and 1 known towards Spanish, noun 2 missed towards English; 11 nouns at "100 Words".
-const QList<PreparedAnswer> kAnswers{
-    {0, 0, 0, true, 1, 1000}, {0, 1, 0, true, 1, 2000}, {0, 2, 1, true, 0, 3000}, {0, 2, 1, false, 1, 4000}};
+const QList<PreparedAnswer> kAnswers{{0, 0, 0, true, 1, 1000},
+                                     {0, 1, 0, true, 1, 2000},
+                                     {0, 2, 1, true, 0, 3000},
+                                     {0, 2, 1, false, 1, 4000}};
 
 bool recordAnswer(const QString &path, int position, qint64 ms)
 {
     record::RecordFile file = record::RecordFile::openForWriting(path);
-    return file.isOpen() && QSqlQuery(file.database())
-                                .exec(QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, position,"
-                                                     " new_at_level, direction, answer_mode, first_try, outcome)"
-                                                     " VALUES (1, %1, 0, %2, 0, 0, 0, 1, 0)")
-                                          .arg(ms)
-                                          .arg(position));
+    return file.isOpen() &&
+           QSqlQuery(file.database())
+               .exec(QStringLiteral(
+                         "INSERT INTO answers(session_id, answered_ms, word_group, position,"
+                         " new_at_level, direction, answer_mode, first_try, outcome)"
+                         " VALUES (1, %1, 0, %2, 0, 0, 0, 1, 0)")
+                         .arg(ms)
+                         .arg(position));
 }
 
 } // namespace
@@ -49,16 +53,21 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("said");
-        QTest::newRow("towards Spanish") << 0 << 0 << 0 << QStringLiteral("2 / 11")
-                                         << QStringLiteral("Nouns, 100 Words: you know 2 of 11 words, English to Spanish");
-        QTest::newRow("towards English") << 1 << 0 << 0 << QStringLiteral("0 / 11")
-                                         << QStringLiteral("you know 0 of 11 words, Spanish to English; 1 answered");
-        QTest::newRow("either direction") << 2 << 0 << 0 << QStringLiteral("2 / 11")
-                                          << QStringLiteral("you know 2 of 11 words, either direction; 3 answered");
-        QTest::newRow("a group's levels together") << 0 << 0 << 10 << QStringLiteral("2 / 563")
-                                                   << QStringLiteral("Nouns, all levels: you know 2 of 563 words");
-        QTest::newRow("a level without words") << 0 << 2 << 3 << QStringLiteral("no words")
-                                               << QStringLiteral("Pronouns, 400 Words: no words are new at this level.");
+        QTest::newRow("towards Spanish")
+            << 0 << 0 << 0 << QStringLiteral("2 / 11")
+            << QStringLiteral("Nouns, 100 Words: you know 2 of 11 words, English to Spanish");
+        QTest::newRow("towards English")
+            << 1 << 0 << 0 << QStringLiteral("0 / 11")
+            << QStringLiteral("you know 0 of 11 words, Spanish to English; 1 answered");
+        QTest::newRow("either direction")
+            << 2 << 0 << 0 << QStringLiteral("2 / 11")
+            << QStringLiteral("you know 2 of 11 words, either direction; 3 answered");
+        QTest::newRow("a group's levels together")
+            << 0 << 0 << 10 << QStringLiteral("2 / 563")
+            << QStringLiteral("Nouns, all levels: you know 2 of 563 words");
+        QTest::newRow("a level without words")
+            << 0 << 2 << 3 << QStringLiteral("no words")
+            << QStringLiteral("Pronouns, 400 Words: no words are new at this level.");
     }
 
     void map_saysEachCellInNumbersAndWords()
@@ -73,7 +82,8 @@ private slots:
         QVERIFY(prepareRecord(path, kAnswers));
         ProgressWindow window(path);
         window.findChild<QComboBox *>(QStringLiteral("direction"))->setCurrentIndex(direction);
-        const QAbstractItemModel *map = window.findChild<QTableView *>(QStringLiteral("masteryMap"))->model();
+        const QAbstractItemModel *map =
+            window.findChild<QTableView *>(QStringLiteral("masteryMap"))->model();
         const QModelIndex cell = map->index(row, column);
         QCOMPARE(cell.data().toString(), shown);
         QVERIFY2(cell.data(Qt::AccessibleTextRole).toString().contains(said),

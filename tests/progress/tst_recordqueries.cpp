@@ -55,32 +55,40 @@ private slots:
             << QList<PreparedAnswer>{{kNouns, 3, kEs, kFirst, kRight, 1000}} << kNouns << 0
             << Expected{{1, 0, 1}, {1, 0, 1}} << MissedList{};
         QTest::newRow("wrong, then right at a later try")
-            << QList<PreparedAnswer>{{kNouns, 3, kEs, kFirst, kWrong, 1000}, {kNouns, 3, kEs, kLater, kRight, 2000}}
+            << QList<PreparedAnswer>{{kNouns, 3, kEs, kFirst, kWrong, 1000},
+                                     {kNouns, 3, kEs, kLater, kRight, 2000}}
             << kNouns << 0 << Expected{{0, 0, 0}, {1, 0, 1}} << MissedList{{3, 1}};
         QTest::newRow("missed once, right at the next first try")
-            << QList<PreparedAnswer>{{kNouns, 3, kEs, kFirst, kWrong, 1000}, {kNouns, 3, kEs, kFirst, kRight, 9000}}
+            << QList<PreparedAnswer>{{kNouns, 3, kEs, kFirst, kWrong, 1000},
+                                     {kNouns, 3, kEs, kFirst, kRight, 9000}}
             << kNouns << 0 << Expected{{1, 0, 1}, {1, 0, 1}} << MissedList{};
         QTest::newRow("a Peek at the first try is not knowing")
-            << QList<PreparedAnswer>{{kNouns, 20, kSe, kFirst, kPeek, 1000}, {kNouns, 20, kSe, kLater, kRight, 1500}}
+            << QList<PreparedAnswer>{{kNouns, 20, kSe, kFirst, kPeek, 1000},
+                                     {kNouns, 20, kSe, kLater, kRight, 1500}}
             << kNouns << 1 << Expected{{0, 0, 0}, {0, 1, 1}} << MissedList{{20, 1}};
         QTest::newRow("known one way, missed the other")
-            << QList<PreparedAnswer>{{kNouns, 12, kEs, kFirst, kRight, 1000}, {kNouns, 12, kSe, kFirst, kWrong, 2000}}
+            << QList<PreparedAnswer>{{kNouns, 12, kEs, kFirst, kRight, 1000},
+                                     {kNouns, 12, kSe, kFirst, kWrong, 2000}}
             << kNouns << 1 << Expected{{1, 0, 1}, {1, 1, 1}} << MissedList{{12, 1}};
         QTest::newRow("the same millisecond: the answer recorded last counts")
-            << QList<PreparedAnswer>{{kNouns, 0, kEs, kFirst, kRight, 5000}, {kNouns, 0, kEs, kFirst, kWrong, 5000}}
+            << QList<PreparedAnswer>{{kNouns, 0, kEs, kFirst, kRight, 5000},
+                                     {kNouns, 0, kEs, kFirst, kWrong, 5000}}
             << kNouns << 0 << Expected{{0, 0, 0}, {1, 0, 1}} << MissedList{{0, 1}};
         QTest::newRow("an older answer recorded late does not count as the latest")
-            << QList<PreparedAnswer>{{kNouns, 0, kEs, kFirst, kRight, 5000}, {kNouns, 0, kEs, kFirst, kWrong, 4000}}
+            << QList<PreparedAnswer>{{kNouns, 0, kEs, kFirst, kRight, 5000},
+                                     {kNouns, 0, kEs, kFirst, kWrong, 4000}}
             << kNouns << 0 << Expected{{1, 0, 1}, {1, 0, 1}} << MissedList{};
         QTest::newRow("words of other levels stay out of the cell")
-            << QList<PreparedAnswer>{{kNouns, 10, kEs, kFirst, kRight, 1000}, {kNouns, 11, kEs, kFirst, kRight, 1000}}
+            << QList<PreparedAnswer>{{kNouns, 10, kEs, kFirst, kRight, 1000},
+                                     {kNouns, 11, kEs, kFirst, kRight, 1000}}
             << kNouns << 0 << Expected{{1, 0, 1}, {1, 0, 1}} << MissedList{};
         // Pronouns bring no new words at 400 to 700 Words; position 25 is new at 800 Words.
         QTest::newRow("a level after empty ones")
             << QList<PreparedAnswer>{{kPronouns, 25, kSe, kFirst, kRight, 1000}} << kPronouns << 7
             << Expected{{0, 1, 1}, {0, 1, 1}} << MissedList{};
         QTest::newRow("positions beyond the lists are left out")
-            << QList<PreparedAnswer>{{kNouns, 563, kEs, kFirst, kWrong, 1000}, {kNouns, 9999, kEs, kFirst, kWrong, 1000}}
+            << QList<PreparedAnswer>{{kNouns, 563, kEs, kFirst, kWrong, 1000},
+                                     {kNouns, 9999, kEs, kFirst, kWrong, 1000}}
             << kNouns << 9 << Expected{{0, 0, 0}, {0, 0, 0}} << MissedList{};
     }
 
@@ -109,15 +117,16 @@ private slots:
             const std::optional<record::Mastery> mastery = record::queryMastery(file.database());
             QVERIFY(mastery);
             const auto g = static_cast<vocabulary::Group>(group);
-            const std::array filters{DirectionFilter::EnglishToSpanish, DirectionFilter::SpanishToEnglish,
-                                     DirectionFilter::Either};
+            const std::array filters{DirectionFilter::EnglishToSpanish,
+                                     DirectionFilter::SpanishToEnglish, DirectionFilter::Either};
             for (std::size_t f = 0; f < filters.size(); ++f) {
                 const record::MasteryCell &cell = mastery->map(filters[f]).cell(g, level);
                 QCOMPARE(cell.known, expected.known[f]);
                 QCOMPARE(cell.seen, expected.seen[f]);
                 QCOMPARE(cell.total, vocabulary::blockSize(g, level));
             }
-            const std::optional<QList<record::MissedWord>> words = record::queryMissed(file.database());
+            const std::optional<QList<record::MissedWord>> words =
+                record::queryMissed(file.database());
             QVERIFY(words);
             MissedList found;
             for (const record::MissedWord &word : *words) {
@@ -137,17 +146,19 @@ private slots:
         };
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
-        QVERIFY(prepareRecord(path, {
-                                        {kNouns, 1, kEs, kFirst, kRight, at(today, 0, 5)},
-                                        {kNouns, 2, kEs, kFirst, kWrong, at(today, 23, 55)},
-                                        {kNouns, 2, kEs, kLater, kRight, at(today, 23, 56)},
-                                        {kNouns, 3, kEs, kFirst, kPeek, at(today.addDays(-1), 23, 59)},
-                                        {kNouns, 4, kEs, kFirst, kRight, at(today.addDays(-40), 12, 0)},
-                                    }));
+        QVERIFY(
+            prepareRecord(path, {
+                                    {kNouns, 1, kEs, kFirst, kRight, at(today, 0, 5)},
+                                    {kNouns, 2, kEs, kFirst, kWrong, at(today, 23, 55)},
+                                    {kNouns, 2, kEs, kLater, kRight, at(today, 23, 56)},
+                                    {kNouns, 3, kEs, kFirst, kPeek, at(today.addDays(-1), 23, 59)},
+                                    {kNouns, 4, kEs, kFirst, kRight, at(today.addDays(-40), 12, 0)},
+                                }));
         const record::RecordFile file = record::RecordFile::openForReading(path);
         QVERIFY2(file.isOpen(), qPrintable(file.message()));
 
-        const std::optional<QList<record::TrendDay>> month = record::queryTrend(file.database(), {30}, today);
+        const std::optional<QList<record::TrendDay>> month =
+            record::queryTrend(file.database(), {30}, today);
         QVERIFY(month);
         QCOMPARE(month->size(), 2);
         QCOMPARE(month->at(0).day, today.addDays(-1));
@@ -158,7 +169,8 @@ private slots:
         QCOMPARE(month->at(1).firstTries, 2);
         QCOMPARE(month->at(1).firstTriesRight, 1);
 
-        const std::optional<QList<record::TrendDay>> all = record::queryTrend(file.database(), {}, today);
+        const std::optional<QList<record::TrendDay>> all =
+            record::queryTrend(file.database(), {}, today);
         QVERIFY(all);
         QCOMPARE(all->size(), 3);
         QCOMPARE(all->first().day, today.addDays(-40));
@@ -170,7 +182,8 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
-        QVERIFY(prepareRecord(path, {{kNouns, 1, kEs, kFirst, kWrong, 1000}, {kNouns, 2, kEs, kFirst, kRight, 2000}}));
+        QVERIFY(prepareRecord(path, {{kNouns, 1, kEs, kFirst, kWrong, 1000},
+                                     {kNouns, 2, kEs, kFirst, kRight, 2000}}));
         record::RecordFile recording = record::RecordFile::openForWriting(path);
         QVERIFY(recording.isOpen());
         QSqlQuery query(recording.database());
@@ -180,16 +193,18 @@ private slots:
         QString error;
         QVERIFY2(record::forgetRecord(path, &error), qPrintable(error));
 
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, position,"
-                                          " new_at_level, direction, answer_mode, first_try, outcome)"
-                                          " VALUES (%1, 4000, 0, 5, 0, 0, 0, 1, 0)")
-                               .arg(openSession)));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, position,"
+                           " new_at_level, direction, answer_mode, first_try, outcome)"
+                           " VALUES (%1, 4000, 0, 5, 0, 0, 0, 1, 0)")
+                .arg(openSession)));
         const record::RecordFile reader = record::RecordFile::openForReading(path);
         const std::optional<record::Totals> totals = record::queryTotals(reader.database());
         QVERIFY(totals);
         QCOMPARE(totals->answers, 1);
         QCOMPARE(totals->sessions, 1);
-        const std::optional<QList<record::MissedWord>> missed = record::queryMissed(reader.database());
+        const std::optional<QList<record::MissedWord>> missed =
+            record::queryMissed(reader.database());
         QCOMPARE(missed->size(), 1);
         QCOMPARE(missed->first().position, 5);
     }
@@ -199,7 +214,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("succeeds");
         QTest::newRow("no file") << QByteArray() << true;
-        QTest::newRow("some other file") << QByteArray("not a database at all, but the learner's notes\n") << false;
+        QTest::newRow("some other file")
+            << QByteArray("not a database at all, but the learner's notes\n") << false;
     }
 
     void forget_leavesWhatIsNoRecordAlone()
