@@ -108,7 +108,7 @@ ProgressWindow::ProgressWindow(const QString &recordPath, QWidget *parent)
 
     buildMenus();
     connect(m_watcher, &RecordWatcher::changed, this, &ProgressWindow::refresh);
-    resize(1000, 600);
+    resize(1100, 620);
     refresh();
 }
 
@@ -155,10 +155,10 @@ QWidget *ProgressWindow::buildMasteryPage()
     m_map->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_map->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_map->setMinimumHeight(7 * 32);
-    // "1000 Words" and "2588 / 2588" stay on one line.
+    // A cell's number stays on one line and whole; a narrow window elides the headings first.
     m_map->setWordWrap(false);
     m_map->horizontalHeader()->setMinimumSectionSize(
-        m_map->fontMetrics().horizontalAdvance(QStringLiteral("1000 Words")) + 12);
+        m_map->fontMetrics().horizontalAdvance(QStringLiteral("2588 / 2588")) + 8);
     layout->addWidget(m_map, 1);
     auto *legend = new QLabel(QStringLiteral("Each cell: the words you know out of the words that "
                                              "are new at that level. You know a word "
