@@ -281,12 +281,17 @@ void ProgressWindow::showStatus()
             since = QStringLiteral(" since %1")
                         .arg(locale.toString(totals.firstAnswer->toLocalTime().date(),
                                              QLocale::LongFormat));
-        lines << QStringLiteral("<b>You know %1 of %2 words</b> (in either direction). %3 answers "
-                                "in %4 sessions%5; "
+        const auto counted = [&locale](qint64 count, const QString &one, const QString &many) {
+            return locale.toString(count) + QLatin1Char(' ') + (count == 1 ? one : many);
+        };
+        lines << QStringLiteral("<b>You know %1 of %2 words</b> (in either direction). %3 in %4%5; "
                                 "%6 right at the first try.")
                      .arg(locale.toString(known.known), locale.toString(known.total),
-                          locale.toString(totals.answers), locale.toString(totals.sessions), since,
-                          percentText(totals.firstTriesRight, totals.firstTries));
+                          counted(totals.answers, QStringLiteral("answer"),
+                                  QStringLiteral("answers")),
+                          counted(totals.sessions, QStringLiteral("session"),
+                                  QStringLiteral("sessions")),
+                          since, percentText(totals.firstTriesRight, totals.firstTries));
         lines << QStringLiteral("Your record is %1.")
                      .arg(QDir::toNativeSeparators(m_recordPath).toHtmlEscaped());
     } else {

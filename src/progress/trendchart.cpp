@@ -53,6 +53,8 @@ TrendChart::TrendChart(QWidget *parent)
     QPen sharePen(QColor(0x1b, 0x6e, 0x3a));
     sharePen.setWidth(2);
     m_share->setPen(sharePen);
+    // A day alone still shows its share, as a point.
+    m_share->setPointsVisible(true);
     chart->addSeries(m_bars);
     chart->addSeries(m_share);
 
