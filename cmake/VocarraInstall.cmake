@@ -4,6 +4,8 @@
 # desktop entry, icons and AppStream metadata where a freedesktop desktop looks for them. The
 # program finds its data from its own folder (VOCARRA_DATA_FROM_BIN), so any prefix works.
 
+find_program(GZIP gzip REQUIRED)
+
 # Installs `source` compressed, as Debian wants manual pages and changelogs: with the best
 # compression and without a time stamp, so that the same source gives the same bytes.
 function(vocarra_install_gzipped source destination)
@@ -12,7 +14,7 @@ function(vocarra_install_gzipped source destination)
     add_custom_command(
         OUTPUT "${output}"
         COMMAND ${CMAKE_COMMAND} -E make_directory "${PROJECT_BINARY_DIR}/packaging"
-        COMMAND gzip -9nc "${source}" > "${output}"
+        COMMAND ${GZIP} -9nc "${source}" > "${output}"
         DEPENDS "${source}"
         COMMENT "Compressing ${name}")
     add_custom_target(gzip_${name} ALL DEPENDS "${output}")

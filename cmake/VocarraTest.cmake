@@ -6,7 +6,7 @@
 function(vocarra_add_test)
     cmake_parse_arguments(ARG "GUI" "NAME" "SOURCES;LIBRARIES" ${ARGN})
     qt_add_executable(${ARG_NAME} ${ARG_SOURCES})
-    target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test vocarra_warnings ${ARG_LIBRARIES})
+    target_link_libraries(${ARG_NAME} PRIVATE Qt6::Test Vocarra::Warnings ${ARG_LIBRARIES})
     target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
     if(ARG_GUI)

@@ -1,23 +1,37 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Vocarra developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian 12 packages that building, running, testing and packaging Vocarra need.
+# Installs the Debian 12 packages that Vocarra needs:
+#     scripts/install-deps.sh            what building and running the program need
+#     scripts/install-deps.sh --tests    that, and what the tests, the checks of CI and the
+#                                        packaging need as well
 # Does nothing when they are all there; says what it will install, and how much, before it does;
 # uses sudo when not run as root.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build
-    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev
-    qt6-charts-dev libqt6opengl6-dev   # the Progress window's chart; Debian's Charts CMake files need the OpenGL ones
-    qt6-qpa-plugins            # the offscreen platform the window tests and the help pictures use
-    libqt6sql6-sqlite          # the SQLite driver the learner's record is kept with
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libgl-dev
+    libqt6opengl6-dev          # Debian's CMake files of Qt Charts look for those of Qt OpenGL
+    libqt6sql6-sqlite          # the learner's record is an SQLite database
+    qt6-qpa-plugins            # the offscreen platform the build draws the help pictures on
     fonts-liberation           # metric-compatible stand-in for Arial
+)
+test_packages=(
     hunspell hunspell-es       # the Spanish dictionary that checks the verb forms
     clang-format               # the format check in CI
-    xvfb xdotool imagemagick   # looking at the window as a learner would
     desktop-file-utils appstream lintian   # checking the desktop entry, metadata and package
+    xvfb xdotool imagemagick   # looking at the window as a learner would
 )
+
+case "${1-}" in
+    "") ;;
+    --tests) packages+=("${test_packages[@]}") ;;
+    *)
+        echo "Usage: scripts/install-deps.sh [--tests]" >&2
+        exit 2
+        ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
@@ -30,7 +44,7 @@ if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo > /dev/null; then
         echo "These packages are missing: ${missing[*]}" >&2
         echo "Installing them needs root, and sudo is not installed. Either run this script as root" >&2
-        echo "(su -c scripts/install-deps.sh), or have an administrator run:" >&2
+        echo "(su -c 'scripts/install-deps.sh${1:+ $1}'), or have an administrator run:" >&2
         echo "    apt-get install --no-install-recommends ${missing[*]}" >&2
         exit 1
     fi

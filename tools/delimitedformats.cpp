@@ -6,6 +6,8 @@
 
 #include "vocabulary/cp1252.h"
 
+#include <QByteArray>
+
 namespace wordlist {
 namespace {
 
@@ -31,13 +33,9 @@ std::string tagsOf(const LevelBlock &block)
 // the noun and "back" the adverb) are never taken for one.
 std::string noteId(const LevelBlock &block, std::size_t i)
 {
-    std::string id = "vocarra-" + std::string(vocabulary::groupBoxText(block.group)) + '-' +
-                     std::to_string(std::size_t(block.firstIndex) + i);
-    for (char &c : id) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return id;
+    const std::string id = "vocarra-" + std::string(vocabulary::groupBoxText(block.group)) + '-' +
+                           std::to_string(std::size_t(block.firstIndex) + i);
+    return QByteArray::fromStdString(id).toLower().toStdString();
 }
 
 } // namespace

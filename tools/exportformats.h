@@ -4,6 +4,8 @@
 
 #include "wordselection.h"
 
+#include <QString>
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,8 +39,8 @@ std::string ankiText(std::span<const LevelBlock> blocks);
 // its own quotes doubled when it holds the separator, a quote or a line break.
 std::string delimitedField(std::string_view field, char separator);
 
-// `text` as XML character data or attribute value: "&", "<", ">", quotes escaped, and the control
-// characters that XML 1.0 cannot hold at all replaced by U+FFFD.
-std::string xmlEscaped(std::string_view text);
+// The UTF-8 `utf8` with the control characters that XML 1.0 cannot hold at all, not even as a
+// character reference, replaced by U+FFFD.
+QString xmlSafeText(std::string_view utf8);
 
 } // namespace wordlist

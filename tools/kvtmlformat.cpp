@@ -3,116 +3,146 @@
 #include "exportformats.h"
 
 #include "readabletext.h"
+#include "version.h"
+
+#include <QByteArray>
+#include <QXmlStreamWriter>
 
 namespace wordlist {
 namespace {
 
-void appendTranslation(std::string &xml, int id, const std::string &text)
+QString fromUtf8(std::string_view text)
 {
-    xml += "      <translation id=\"" + std::to_string(id) + "\">\n";
-    xml += "        <text>" + xmlEscaped(text) + "</text>\n";
-    xml += "      </translation>\n";
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-void appendEntries(std::string &xml, std::span<const LevelBlock> blocks)
+// Writes `text` as character data. The writer escapes the markup characters; a carriage return
+// goes as a character reference, since a reader would turn a bare one into a line feed.
+void writeText(QXmlStreamWriter &writer, std::string_view text)
 {
-    xml += "  <entries>\n";
+    const QString safe = xmlSafeText(text);
+    qsizetype start = 0;
+    for (qsizetype cr = safe.indexOf(u'\r'); cr >= 0; cr = safe.indexOf(u'\r', start)) {
+        writer.writeCharacters(safe.sliced(start, cr - start));
+        writer.writeEntityReference(QStringLiteral("#13"));
+        start = cr + 1;
+    }
+    writer.writeCharacters(safe.sliced(start));
+}
+
+void writeTextElement(QXmlStreamWriter &writer, const QString &name, std::string_view text)
+{
+    writer.writeStartElement(name);
+    writeText(writer, text);
+    writer.writeEndElement();
+}
+
+void writeIdentifier(QXmlStreamWriter &writer, int id, std::string_view name,
+                     std::string_view locale)
+{
+    writer.writeStartElement(QStringLiteral("identifier"));
+    writer.writeAttribute(QStringLiteral("id"), QString::number(id));
+    writeTextElement(writer, QStringLiteral("name"), name);
+    writeTextElement(writer, QStringLiteral("locale"), locale);
+    writer.writeEndElement();
+}
+
+void writeTranslation(QXmlStreamWriter &writer, int id, const std::string &text)
+{
+    writer.writeStartElement(QStringLiteral("translation"));
+    writer.writeAttribute(QStringLiteral("id"), QString::number(id));
+    writeTextElement(writer, QStringLiteral("text"), text);
+    writer.writeEndElement();
+}
+
+void writeEntries(QXmlStreamWriter &writer, std::span<const LevelBlock> blocks)
+{
+    writer.writeStartElement(QStringLiteral("entries"));
     int id = 0;
     for (const LevelBlock &block : blocks) {
         for (const vocabulary::WordPair &pair : block.pairs) {
-            xml += "    <entry id=\"" + std::to_string(id++) + "\">\n";
-            appendTranslation(xml, 0, readableEnglish(pair.english.text(), block.group));
-            appendTranslation(xml, 1, readableSpanish(pair.spanish.text()));
-            xml += "    </entry>\n";
+            writer.writeStartElement(QStringLiteral("entry"));
+            writer.writeAttribute(QStringLiteral("id"), QString::number(id++));
+            writeTranslation(writer, 0, readableEnglish(pair.english.text(), block.group));
+            writeTranslation(writer, 1, readableSpanish(pair.spanish.text()));
+            writer.writeEndElement();
         }
     }
-    xml += "  </entries>\n";
+    writer.writeEndElement();
+}
+
+void openLesson(QXmlStreamWriter &writer, std::string_view name)
+{
+    writer.writeStartElement(QStringLiteral("container"));
+    writeTextElement(writer, QStringLiteral("name"), name);
+    writer.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
 }
 
 // One lesson per group holding one lesson per level. The entries are numbered in block order,
 // so a level's lesson refers to a run of consecutive ids.
-void appendLessons(std::string &xml, std::span<const LevelBlock> blocks)
+void writeLessons(QXmlStreamWriter &writer, std::span<const LevelBlock> blocks)
 {
-    xml += "  <lessons>\n";
+    writer.writeStartElement(QStringLiteral("lessons"));
     int id = 0;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const LevelBlock &block = blocks[b];
-        const bool opensGroup = b == 0 || blocks[b - 1].group != block.group;
-        const bool closesGroup = b + 1 == blocks.size() || blocks[b + 1].group != block.group;
-        if (opensGroup) {
-            xml += "    <container>\n";
-            xml += "      <name>" + xmlEscaped(vocabulary::groupBoxText(block.group)) + "</name>\n";
-            xml += "      <inpractice>true</inpractice>\n";
+        if (b == 0 || blocks[b - 1].group != block.group)
+            openLesson(writer, vocabulary::groupBoxText(block.group));
+        openLesson(writer, vocabulary::levelText(block.level));
+        for (std::size_t i = 0; i < block.pairs.size(); ++i) {
+            writer.writeEmptyElement(QStringLiteral("entry"));
+            writer.writeAttribute(QStringLiteral("id"), QString::number(id++));
         }
-        xml += "      <container>\n";
-        xml += "        <name>" + xmlEscaped(vocabulary::levelText(block.level)) + "</name>\n";
-        xml += "        <inpractice>true</inpractice>\n";
-        for (std::size_t i = 0; i < block.pairs.size(); ++i)
-            xml += "        <entry id=\"" + std::to_string(id++) + "\"/>\n";
-        xml += "      </container>\n";
-        if (closesGroup)
-            xml += "    </container>\n";
+        writer.writeEndElement();
+        if (b + 1 == blocks.size() || blocks[b + 1].group != block.group)
+            writer.writeEndElement();
     }
-    xml += "  </lessons>\n";
-}
-
-void appendIdentifier(std::string &xml, int id, std::string_view name, std::string_view locale)
-{
-    xml += "    <identifier id=\"" + std::to_string(id) + "\">\n";
-    xml += "      <name>" + std::string(name) + "</name>\n";
-    xml += "      <locale>" + std::string(locale) + "</locale>\n";
-    xml += "    </identifier>\n";
+    writer.writeEndElement();
 }
 
 } // namespace
 
-std::string xmlEscaped(std::string_view text)
+QString xmlSafeText(std::string_view utf8)
 {
-    std::string escaped;
-    escaped.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        case '\'': escaped += "&apos;"; break;
-        // A reader would turn a bare carriage return into a line feed.
-        case '\r': escaped += "&#13;"; break;
-        case '\t':
-        case '\n': escaped += c; break;
-        default:
-            // No C0 control but these three may appear in an XML 1.0 document, not even as a
-            // character reference, so they are shown as the replacement character.
-            if (static_cast<unsigned char>(c) < 0x20)
-                escaped += "\xEF\xBF\xBD";
-            else
-                escaped += c;
-        }
+    QString text = fromUtf8(utf8);
+    // No C0 control but tab, line feed and carriage return may appear in an XML 1.0 document,
+    // not even as a character reference, so the others are shown as the replacement character.
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r')
+            c = QChar::ReplacementCharacter;
     }
-    return escaped;
+    return text;
 }
 
 std::string kvtmlText(std::span<const LevelBlock> blocks, std::string_view title)
 {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                      "<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" "
-                      "\"http://edu.kde.org/kvtml/kvtml2.dtd\">\n"
-                      "<kvtml version=\"2.0\">\n"
-                      "  <information>\n"
-                      "    <generator>vocarra-words " VOCARRA_VERSION "</generator>\n";
-    xml += "    <title>" + xmlEscaped(title) + "</title>\n";
-    xml += "    <comment>Where a word has several translations, the text lists them all, "
-           "separated by commas.</comment>\n";
-    xml += "  </information>\n";
-    xml += "  <identifiers>\n";
-    appendIdentifier(xml, 0, "English", "en");
-    appendIdentifier(xml, 1, "Spanish", "es");
-    xml += "  </identifiers>\n";
-    appendEntries(xml, blocks);
-    appendLessons(xml, blocks);
-    xml += "</kvtml>\n";
-    return xml;
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.setAutoFormattingIndent(2);
+    writer.writeStartDocument();
+    writer.writeDTD(QStringLiteral(
+        R"(<!DOCTYPE kvtml PUBLIC "kvtml2.dtd" "http://edu.kde.org/kvtml/kvtml2.dtd">)"));
+    writer.writeStartElement(QStringLiteral("kvtml"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+
+    writer.writeStartElement(QStringLiteral("information"));
+    writeTextElement(writer, QStringLiteral("generator"), "vocarra-words " VOCARRA_VERSION);
+    writeTextElement(writer, QStringLiteral("title"), title);
+    writeTextElement(writer, QStringLiteral("comment"),
+                     "Where a word has several translations, the text lists them all, "
+                     "separated by commas.");
+    writer.writeEndElement();
+
+    writer.writeStartElement(QStringLiteral("identifiers"));
+    writeIdentifier(writer, 0, "English", "en");
+    writeIdentifier(writer, 1, "Spanish", "es");
+    writer.writeEndElement();
+
+    writeEntries(writer, blocks);
+    writeLessons(writer, blocks);
+    writer.writeEndDocument();
+    return xml.toStdString();
 }
 
 } // namespace wordlist

@@ -2,99 +2,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "safewrite.h"
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <system_error>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 namespace wordlist {
 namespace {
 
-std::string lastError() { return std::strerror(errno); }
+std::string reason(const QFileDevice &file) { return file.errorString().toStdString(); }
 
-// Writes all of `text` to `fd`, resuming after interruptions and short writes.
-bool writeAll(int fd, std::string_view text)
+// Writes all of `text`. A pipe or a file at its size limit may take part of it without an error;
+// writing on gives the error that says why it took no more.
+bool writeAll(QFileDevice &file, QByteArrayView text)
 {
-    while (!text.empty()) {
-        const ssize_t written = ::write(fd, text.data(), text.size());
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
+    while (!text.isEmpty()) {
+        const qint64 written = file.write(text.data(), text.size());
+        if (written <= 0)
             return false;
-        }
-        text.remove_prefix(std::size_t(written));
+        text = text.sliced(written);
     }
     return true;
 }
 
-std::optional<std::string> writeInPlace(const std::string &path, std::string_view text)
+// A device or a pipe cannot be replaced by renaming a new file over it (and as root, a new file
+// would take the place of /dev/full), so it is written directly.
+std::optional<std::string> writeInPlace(const QString &path, QByteArrayView text)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0)
-        return lastError();
-    const bool written = writeAll(fd, text);
-    const std::string error = written ? std::string() : lastError();
-    if (::close(fd) != 0 && written)
-        return lastError();
-    if (!written)
-        return error;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return reason(file);
+    if (!writeAll(file, text))
+        return reason(file);
     return std::nullopt;
-}
-
-// The permissions a file created by a plain open() would get: 0666 less the umask.
-mode_t newFileMode()
-{
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 } // namespace
 
-std::optional<std::string> writeFileSafely(const std::string &path, std::string_view text)
+std::optional<std::string> writeFileSafely(const QString &path, std::string_view text)
 {
-    namespace fs = std::filesystem;
-    struct stat existing {
-    };
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
-        return writeInPlace(path, text);
+    const QByteArrayView bytes(text.data(), qsizetype(text.size()));
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isFile() && !existing.isDir())
+        return writeInPlace(path, bytes);
 
-    fs::path target(path);
-    std::error_code ec;
-    if (exists && fs::is_symlink(target, ec))
-        target = fs::canonical(target, ec);
-    if (ec)
-        return ec.message();
-
-    // Beside the target, so that the rename stays within one file system and is atomic; hidden,
-    // so that a file browser does not show it while it is written.
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    std::string temporary = (directory / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return lastError();
-
-    const mode_t mode = exists ? (existing.st_mode & 07777) : newFileMode();
-    bool ok = writeAll(fd, text) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    std::string error = ok ? std::string() : lastError();
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = lastError();
-    }
-    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ok = false;
-        error = lastError();
-    }
-    if (ok)
-        return std::nullopt;
-    ::unlink(temporary.c_str());
-    return error;
+    // QSaveFile writes a new file beside the target (through a link, beside the link's target),
+    // gives it the target's permissions, syncs it and renames it over the target only on commit;
+    // a failure on the way removes the new file and leaves the target as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return reason(file);
+    if (!writeAll(file, bytes) || !file.commit())
+        return reason(file);
+    return std::nullopt;
 }
 
 } // namespace wordlist

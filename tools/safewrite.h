@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,6 @@ namespace wordlist {
 // device or a pipe (/dev/stdout, a FIFO) cannot be replaced and is written in place. A symbolic
 // link keeps pointing where it did: its target is replaced, with the target's permissions.
 // Returns nothing on success, otherwise the reason, as the system gives it.
-std::optional<std::string> writeFileSafely(const std::string &path, std::string_view text);
+std::optional<std::string> writeFileSafely(const QString &path, std::string_view text);
 
 } // namespace wordlist

@@ -5,14 +5,17 @@
 #include "safewrite.h"
 #include "wordselection.h"
 
-#include <algorithm>
+#include <QByteArray>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QStringList>
+
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <ostream>
 #include <utility>
-#include <vector>
 
 namespace wordlist {
 namespace {
@@ -22,47 +25,103 @@ constexpr std::string_view kProgramName = "vocarra-words";
 constexpr std::array<std::pair<std::string_view, Format>, 4> kFormatNames{
     {{"tsv", Format::Tsv}, {"csv", Format::Csv}, {"kvtml", Format::Kvtml}, {"anki", Format::Anki}}};
 
-char asciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+// The names of the options that take a value, in the order their values are checked.
+constexpr std::array<QLatin1String, 4> kValueOptions{QLatin1String("format"),
+                                                     QLatin1String("group"), QLatin1String("level"),
+                                                     QLatin1String("output")};
 
+QByteArrayView bytes(std::string_view text) { return {text.data(), qsizetype(text.size())}; }
+
+// Byte-wise, so that only the letters of the ASCII names can match.
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    return std::ranges::equal(a, b, {}, asciiLower, asciiLower);
+    return bytes(a).compare(bytes(b), Qt::CaseInsensitive) == 0;
 }
 
 std::string lowerCase(std::string_view text)
 {
-    std::string lower(text);
-    std::ranges::transform(lower, lower.begin(), asciiLower);
-    return lower;
+    return bytes(text).toByteArray().toLower().toStdString();
 }
 
-ParsedArguments usageError(std::string message) { return {{}, std::move(message)}; }
+QString optionText(QLatin1String name) { return QLatin1String("--") + name; }
+
+ParsedArguments usageError(const QString &message) { return {{}, message.toStdString()}; }
 
 // Reads one option's value into `options`; the error message, or empty.
-std::string takeValue(Options &options, std::string_view option, std::string_view value)
+QString takeValue(Options &options, QLatin1String option, const QString &value)
 {
-    const std::string quoted = '\'' + std::string(value) + '\'';
-    if (option == "--output") {
-        if (value.empty())
-            return "option --output needs a file name";
-        options.outputPath = std::string(value);
-    } else if (option == "--group") {
-        options.group = groupFromName(value);
+    const QString quoted = u'\'' + value + u'\'';
+    const std::string utf8 = value.toStdString();
+    if (option == QLatin1String("output")) {
+        if (value.isEmpty())
+            return QStringLiteral("option --output needs a file name");
+        options.outputPath = value;
+    } else if (option == QLatin1String("group")) {
+        options.group = groupFromName(utf8);
         if (!options.group)
             return "unknown group " + quoted +
                    " (Nouns, Verbs, Pronouns, Adjectives, Adverbs, Prepositions, Conjunctions)";
-    } else if (option == "--level") {
-        options.level = levelFromName(value);
+    } else if (option == QLatin1String("level")) {
+        options.level = levelFromName(utf8);
         if (!options.level)
             return "unknown level " + quoted +
                    " (100 Words to 1000 Words, 100 to 1000, or 1 to 10)";
     } else {
-        const std::optional<Format> format = formatFromName(value);
+        const std::optional<Format> format = formatFromName(utf8);
         if (!format)
             return "unknown format " + quoted + " (tsv, csv, kvtml, anki)";
         options.format = *format;
     }
     return {};
+}
+
+// The argument as it was written that holds the option `name` ("--verbose", "-x", "--help=no"),
+// so that an error quotes the user's own words.
+QString writtenAs(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments) {
+        if (!argument.startsWith(u'-'))
+            continue;
+        const QStringView option = QStringView(argument).sliced(argument.startsWith(u"--") ? 2 : 1);
+        if (option.left(option.indexOf(u'=')) == name)
+            return argument;
+    }
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The argument that the parser could not place: an unknown option, a flag given a value, a word
+// that belongs to no option, or "--", which ends no options here as there are no file operands.
+QString notUnderstood(const QCommandLineParser &parser, const QStringList &arguments)
+{
+    if (!parser.unknownOptionNames().isEmpty())
+        return writtenAs(arguments, parser.unknownOptionNames().constFirst());
+    for (const QString &argument : arguments) {
+        if (argument.startsWith(QLatin1String("-h=")) ||
+            argument.startsWith(QLatin1String("--help=")) || argument == QLatin1String("--"))
+            return argument;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return parser.positionalArguments().constFirst();
+    return parser.errorText();
+}
+
+// Writes `text` to `out`, the standard output. A reader that stops early (`| head`) closes the
+// pipe: for a filter that is no error, so the tool ends quietly with success, as cat and grep do.
+// Any other failure (a full disk behind a redirection) is reported.
+int writeToStandardOutput(std::string_view text, std::ostream &out, std::ostream &err)
+{
+    errno = 0;
+    out << text << std::flush;
+    if (out)
+        return kExitOk;
+    const int error = errno;
+    if (error == EPIPE)
+        return kExitOk;
+    err << kProgramName << ": cannot write to standard output";
+    if (error != 0)
+        err << ": " << std::strerror(error);
+    err << '\n';
+    return kExitWriteFailed;
 }
 
 std::string titleOf(const Options &options)
@@ -74,12 +133,6 @@ std::string titleOf(const Options &options)
         title += std::string(options.group ? ", " : ": ") +
                  std::string(vocabulary::levelText(*options.level));
     return title;
-}
-
-std::vector<LevelBlock> blocksFor(const Options &options)
-{
-    return options.group ? selectBlocks(std::span(&*options.group, 1), options.level)
-                         : selectBlocks(vocabulary::kGroups, options.level);
 }
 
 } // namespace
@@ -121,38 +174,44 @@ std::optional<Format> formatFromName(std::string_view name)
 
 ParsedArguments parseArguments(std::span<const std::string_view> arguments)
 {
-    constexpr std::array<std::string_view, 4> kValueOptions{"--format", "--group", "--level",
-                                                            "--output"};
-    Options options;
-    std::vector<std::string_view> given;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string_view option = arguments[i];
-        if (option == "--help" || option == "-h") {
-            options.help = true;
-            return {options, {}};
-        }
-        // "--level=300" as well as "--level 300".
-        std::optional<std::string_view> value;
-        if (const std::size_t equals = option.find('=');
-            option.starts_with("--") && equals != option.npos) {
-            value = option.substr(equals + 1);
-            option = option.substr(0, equals);
-        }
-        if (std::ranges::find(kValueOptions, option) == kValueOptions.end())
-            return usageError("unknown argument '" + std::string(arguments[i]) + '\'');
+    QStringList words;
+    for (std::string_view argument : arguments)
+        words.append(QString::fromLocal8Bit(bytes(argument)));
 
-        if (!value) {
-            // A following option is taken as a forgotten value rather than as a file or name.
-            if (i + 1 == arguments.size() || arguments[i + 1].starts_with('-'))
-                return usageError("option " + std::string(option) + " needs a value");
-            value = arguments[++i];
+    // A value option followed by nothing, or by another option, lacks its value: the next word
+    // is taken for a forgotten value rather than for a file or a name ("--output --help").
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        for (QLatin1String name : kValueOptions) {
+            if (words[i] == optionText(name) &&
+                (i + 1 == words.size() || words[i + 1].startsWith(u'-')))
+                return usageError("option " + words[i] + " needs a value");
         }
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(help);
+    for (QLatin1String name : kValueOptions)
+        parser.addOption(QCommandLineOption(name, {}, QStringLiteral("value")));
+    const bool parsed = parser.parse(QStringList(QString::fromLatin1(bytes(kProgramName))) + words);
+    if (!parsed || !parser.positionalArguments().isEmpty() || words.contains(QLatin1String("--")))
+        return usageError("unknown argument '" + notUnderstood(parser, words) + u'\'');
+
+    Options options;
+    if (parser.isSet(help)) {
+        options.help = true;
+        return {options, {}};
+    }
+    for (QLatin1String name : kValueOptions) {
+        const QStringList values = parser.values(name);
         // Twice is a mistake whatever the values: which one was meant is anyone's guess.
-        if (std::ranges::find(given, option) != given.end())
-            return usageError("option " + std::string(option) + " given more than once");
-        given.push_back(option);
-        if (std::string error = takeValue(options, option, *value); !error.empty())
-            return usageError(std::move(error));
+        if (values.size() > 1)
+            return usageError("option " + optionText(name) + " given more than once");
+        if (values.size() == 1) {
+            if (const QString error = takeValue(options, name, values.constFirst());
+                !error.isEmpty())
+                return usageError(error);
+        }
     }
     return {options, {}};
 }
@@ -207,9 +266,15 @@ std::string wordListTsv(std::span<const vocabulary::Group> groups)
     return tsvText(selectBlocks(groups, std::nullopt));
 }
 
+std::vector<LevelBlock> selectedBlocks(const Options &options)
+{
+    return options.group ? selectBlocks(std::span(&*options.group, 1), options.level)
+                         : selectBlocks(vocabulary::kGroups, options.level);
+}
+
 std::string exportText(const Options &options)
 {
-    const std::vector<LevelBlock> blocks = blocksFor(options);
+    const std::vector<LevelBlock> blocks = selectedBlocks(options);
     switch (options.format) {
     case Format::Tsv: return tsvText(blocks);
     case Format::Csv: return csvText(blocks);
@@ -228,10 +293,8 @@ int run(std::span<const std::string_view> arguments, std::ostream &out, std::ost
         return kExitUsage;
     }
     const Options &options = parsed.options;
-    if (options.help) {
-        out << usageText() << std::flush;
-        return out ? kExitOk : kExitWriteFailed;
-    }
+    if (options.help)
+        return writeToStandardOutput(usageText(), out, err);
 
     // A group with no new words at the level gives an empty list, as the quiz has none to ask
     // either; that is no error, but it is worth a word.
@@ -248,19 +311,11 @@ int run(std::span<const std::string_view> arguments, std::ostream &out, std::ost
         const std::optional<std::string> error = writeFileSafely(*options.outputPath, text);
         if (!error)
             return kExitOk;
-        err << kProgramName << ": cannot write '" << *options.outputPath << "': " << *error << '\n';
+        err << kProgramName << ": cannot write '"
+            << QFile::encodeName(*options.outputPath).toStdString() << "': " << *error << '\n';
         return kExitWriteFailed;
     }
-
-    errno = 0;
-    out << text << std::flush;
-    if (out)
-        return kExitOk;
-    err << kProgramName << ": cannot write to standard output";
-    if (errno != 0)
-        err << ": " << std::strerror(errno);
-    err << '\n';
-    return kExitWriteFailed;
+    return writeToStandardOutput(text, out, err);
 }
 
 } // namespace wordlist

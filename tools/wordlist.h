@@ -6,11 +6,14 @@
 
 #include "vocabulary/levels.h"
 
+#include <QString>
+
 #include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The word-list export: the pairs of every group, or of one group or one level, as TSV, CSV,
 // KVTML or an Anki note list, for learners who take the list into another flashcard program and
@@ -29,7 +32,7 @@ struct Options {
     Format format = Format::Tsv;
     std::optional<vocabulary::Group> group; // nothing: every group
     std::optional<int> level;               // nothing: every level; else its new words only
-    std::optional<std::string> outputPath;  // nothing: standard output
+    std::optional<QString> outputPath;      // nothing: standard output
 };
 
 // The options, or in `error` what is wrong with the command line (empty when it is valid).
@@ -56,6 +59,10 @@ std::string_view usageText();
 
 // The header line, then one line per pair of each of `groups` in the order given.
 std::string wordListTsv(std::span<const vocabulary::Group> groups);
+
+// The blocks `options` select: every group or the one named, every level or the one named. This
+// is the selection the formats write, so a further choice of words narrows it here.
+std::vector<LevelBlock> selectedBlocks(const Options &options);
 
 // The whole output for `options`, in their format.
 std::string exportText(const Options &options);

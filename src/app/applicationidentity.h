@@ -3,6 +3,7 @@
 #pragma once
 
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QCoreApplication>
 

@@ -6,6 +6,7 @@
 #include "app/answeredit.h"
 #include "app/helpdocument.h"
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QAction>
 #include <QCloseEvent>

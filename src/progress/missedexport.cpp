@@ -5,7 +5,6 @@
 #include "pairselection.h"
 #include "safewrite.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <vector>
@@ -69,8 +68,8 @@ std::string missedExportText(const QList<record::MissedWord> &words, wordlist::F
 bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path,
                       wordlist::Format format, QString *error)
 {
-    const std::optional<std::string> failure = wordlist::writeFileSafely(
-        QFile::encodeName(path).toStdString(), missedExportText(words, format));
+    const std::optional<std::string> failure =
+        wordlist::writeFileSafely(path, missedExportText(words, format));
     if (failure && error)
         *error = QString::fromStdString(*failure);
     return !failure;

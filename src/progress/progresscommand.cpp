@@ -5,6 +5,7 @@
 #include "progress/recordsnapshot.h"
 #include "progress/summarytext.h"
 #include "record/recordlocation.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

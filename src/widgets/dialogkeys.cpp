@@ -49,9 +49,13 @@ bool offer(QWidget *window, int key, Qt::KeyboardModifiers modifiers)
 {
     if (!window || !isDialogKey(key))
         return false;
-    // Guarded, because a control that accepts runs its click, and that may close the window.
-    const QList<QWidget *> controls = window->findChildren<QWidget *>();
-    for (const QPointer<QWidget> control : controls) {
+    // Every control is guarded before the first is offered the key: whatever runs during one
+    // offer (an event filter, say) may delete controls whose turn is still to come, and a guard
+    // taken only at their turn would be taken on a deleted object.
+    QList<QPointer<QWidget>> controls;
+    for (QWidget *control : window->findChildren<QWidget *>())
+        controls.append(control);
+    for (const QPointer<QWidget> &control : std::as_const(controls)) {
         if (!control || control->window() != window)
             continue;
         DialogKeyEvent offered(key, modifiers);

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/glimbtn1.h"
 
-#include "widgets/bmpimage.h"
 #include "widgets/dialogkeys.h"
 
 #include <QDialog>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -17,17 +17,22 @@ const QColor kMarkGrey(128, 128, 128);
 
 QImage loadImage(const char *name, QColor background)
 {
-    const QString path = QStringLiteral(":/widgets/%1.bmp").arg(QLatin1StringView(name));
-    QString error;
-    QImage image = bmpimage::load(path, &error);
-    if (image.isNull() ||
-        image.size() != QSize(TGlimButton1::kImageWidth, TGlimButton1::kImageHeight)) {
+    // Qt GUI reads BMP, run-length-encoded ones included, without a plugin. With detection by
+    // content on, Qt's reader would first load every image-format plugin to ask whether it reads
+    // the format; off, and with the format named, it goes straight to its own BMP reader.
+    QImageReader reader(QStringLiteral(":/widgets/%1.bmp").arg(QLatin1StringView(name)), "BMP");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    if (image.size() != QSize(TGlimButton1::kImageWidth, TGlimButton1::kImageHeight)) {
         // Without its image the button still works, as a plain field of the background colour.
-        qWarning("TGlimButton1: %s: %s", qPrintable(path),
-                 qPrintable(error.isEmpty() ? QStringLiteral("not 37 x 41 pixels") : error));
+        qWarning("TGlimButton1: %s: %s", qPrintable(reader.fileName()),
+                 qPrintable(image.isNull() ? reader.errorString()
+                                           : QStringLiteral("not 37 x 41 pixels")));
         image = QImage(TGlimButton1::kImageWidth, TGlimButton1::kImageHeight, QImage::Format_RGB32);
         image.fill(background);
     }
+    // Converted once here rather than from the palette at every paint.
+    image.convertTo(QImage::Format_RGB32);
     return image;
 }
 
@@ -55,7 +60,7 @@ TGlimButton1::TGlimButton1(QWidget *parent)
 
 TGlimButton1::~TGlimButton1() = default;
 
-void TGlimButton1::setStyle(TButtonStyle value)
+void TGlimButton1::setButtonStyle(TButtonStyle value)
 {
     if (m_style == value)
         return;
@@ -86,7 +91,9 @@ void TGlimButton1::setDefault(bool value)
 
 QSize TGlimButton1::sizeHint() const
 {
-    const int caption = fontMetrics().horizontalAdvance(QString(text()).remove(u'&'));
+    // Measured as painted: an accelerator mark takes no room and && is one &.
+    const int caption =
+        fontMetrics().size(Qt::TextSingleLine | Qt::TextShowMnemonic, text()).width();
     return QSize(qMax(91, caption + 36), kImageHeight);
 }
 

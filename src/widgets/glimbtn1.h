@@ -18,7 +18,7 @@
 class TGlimButton1 : public QAbstractButton
 {
     Q_OBJECT
-    Q_PROPERTY(TButtonStyle Style READ Style WRITE setStyle)
+    Q_PROPERTY(TButtonStyle Style READ Style WRITE setButtonStyle)
     Q_PROPERTY(TButtonState Status READ Status WRITE setStatus)
     Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
     Q_PROPERTY(bool Default READ Default WRITE setDefault)
@@ -37,7 +37,8 @@ public:
     ~TGlimButton1() override;
 
     TButtonStyle Style() const { return m_style; }
-    void setStyle(TButtonStyle value);
+    // Not setStyle, which would hide QWidget::setStyle(QStyle *).
+    void setButtonStyle(TButtonStyle value);
     TButtonState Status() const { return m_status; }
     // Also ends a mouse press in progress: later moves leave the look alone and the release does
     // not click.

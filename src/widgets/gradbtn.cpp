@@ -45,8 +45,9 @@ void TGradBtn::setPresets(TPreset value)
 QSize TGradBtn::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
-    const QString shown = QString(text()).remove(u'&');
-    return QSize(qMax(75, metrics.horizontalAdvance(shown) + 16), qMax(25, metrics.height() + 8));
+    // The caption as painted: an accelerator mark takes no room and && is one &.
+    const int caption = metrics.horizontalAdvance(displayText(text()));
+    return QSize(qMax(75, caption + 16), qMax(25, metrics.height() + 8));
 }
 
 void TGradBtn::invalidate()
@@ -55,18 +56,10 @@ void TGradBtn::invalidate()
     update();
 }
 
-void TGradBtn::setPressed(bool pressed)
-{
-    if (m_pressed == pressed)
-        return;
-    m_pressed = pressed;
-    invalidate();
-}
-
 void TGradBtn::clickOperation()
 {
-    if (m_pressed) {
-        setPressed(false);
+    if (isDown()) {
+        setDown(false);
         m_clickMarker = true;
     }
     invalidate();
@@ -80,12 +73,12 @@ void TGradBtn::clickOperation()
 
 void TGradBtn::pressHandler(Qt::MouseButton button)
 {
-    if (m_pressed)
+    if (isDown())
         return;
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
     if (button == Qt::LeftButton)
-        setPressed(true);
+        setDown(true);
     invalidate();
 }
 
@@ -95,7 +88,7 @@ void TGradBtn::releaseHandler()
         m_clickMarker = false;
         return;
     }
-    setPressed(false);
+    setDown(false);
 }
 
 bool TGradBtn::event(QEvent *event)
@@ -118,7 +111,7 @@ void TGradBtn::changeEvent(QEvent *event)
         if (!isEnabled()) {
             m_leftHeldFromPress = false;
             m_clickMarker = false;
-            setPressed(false);
+            setDown(false);
         }
         invalidate();
         break;
@@ -137,9 +130,11 @@ void TGradBtn::focusInEvent(QFocusEvent *event)
         invalidate();
 }
 
+// A press survives the loss of the focus (the window may move it while the mouse is held), so
+// QAbstractButton's handler, which would let the button up, is passed over.
 void TGradBtn::focusOutEvent(QFocusEvent *event)
 {
-    QAbstractButton::focusOutEvent(event);
+    QWidget::focusOutEvent(event);
     if (!m_designing)
         invalidate();
 }
@@ -200,7 +195,7 @@ void TGradBtn::mouseReleaseEvent(QMouseEvent *event)
     const bool leftPressOnUs = event->button() == Qt::LeftButton && m_leftHeldFromPress;
     if (event->button() == Qt::LeftButton)
         m_leftHeldFromPress = false;
-    if (leftPressOnUs && m_pressed && rect().contains(event->position().toPoint())) {
+    if (leftPressOnUs && isDown() && rect().contains(event->position().toPoint())) {
         QPointer<TGradBtn> guard(this);
         clickOperation();
         if (!guard)

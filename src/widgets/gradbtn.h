@@ -12,9 +12,10 @@
 // rectangle, and a pressed look in which the frame and caption shift and the gradient reverses.
 // It paints every pixel itself, through one off-screen image kept between paints.
 //
-// Unlike a stock push button, the space bar never clicks it, a press of another mouse button only
-// focuses it, and its click lets pending events run (so the up look is on screen) before clicked()
-// is emitted.
+// Its pressed look is QAbstractButton's down state, so isDown(), style options and the
+// accessibility state say what the screen shows. Unlike a stock push button, the space bar never
+// clicks it, a press of another mouse button only focuses it, and its click lets pending events
+// run (so the up look is on screen) before clicked() is emitted.
 class TGradBtn : public QAbstractButton
 {
     Q_OBJECT
@@ -96,9 +97,6 @@ public:
     // The caption as shown: accelerator marks removed, && as one &.
     static QString displayText(const QString &caption);
 
-    // Whether the button shows its pressed look.
-    bool isPressed() const { return m_pressed; }
-
     QSize sizeHint() const override;
 
 signals:
@@ -141,7 +139,6 @@ private:
     void clickOperation();
     void pressHandler(Qt::MouseButton button);
     void releaseHandler();
-    void setPressed(bool pressed);
 
     void renderFace();
     void fillGradient(QPainter &painter, int width, int height) const;
@@ -165,14 +162,15 @@ private:
     TJustification m_justification = jCenter;
 
     bool m_designing = false;
-    bool m_pressed = false;
     bool m_clickMarker =
         false; // the click already popped the button up; the release has nothing to do
     bool m_leftHeldFromPress = false; // a left press on the button is still held
     bool m_pointerInside = false;
 
     // The face as last painted, with what it was painted for; redrawn only when that changes.
+    // The down state is part of the key because setDown() is not ours to hook.
     QImage m_face;
     bool m_faceValid = false;
     QString m_faceCaption;
+    bool m_faceDown = false;
 };

@@ -79,7 +79,8 @@ void TGradBtn::paintEvent(QPaintEvent *)
 {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (!m_faceValid || m_face.size() != pixels || m_faceCaption != text()) {
+    if (!m_faceValid || m_face.size() != pixels || m_faceCaption != text() ||
+        m_faceDown != isDown()) {
         if (m_face.size() != pixels) {
             m_face = QImage(pixels, QImage::Format_RGB32);
             m_face.setDevicePixelRatio(ratio);
@@ -87,6 +88,7 @@ void TGradBtn::paintEvent(QPaintEvent *)
         renderFace();
         m_faceValid = true;
         m_faceCaption = text();
+        m_faceDown = isDown();
     }
     QPainter painter(this);
     painter.drawImage(0, 0, m_face);
@@ -111,7 +113,7 @@ void TGradBtn::fillGradient(QPainter &painter, int w, int h) const
 {
     // Pressed with SwapColors on, the gradient runs the other way. The stored colours are never
     // exchanged, so they hold what was assigned whatever happens during a press.
-    const bool swapped = m_pressed && m_swapColors;
+    const bool swapped = isDown() && m_swapColors;
     const Channels begin = channelsOf(swapped ? m_endColor : m_beginColor);
     const Channels end = channelsOf(swapped ? m_beginColor : m_endColor);
     painter.setPen(Qt::NoPen);
@@ -188,8 +190,8 @@ void TGradBtn::drawFrame(QPainter &painter, int w, int h) const
 {
     const QColor light = colorvalue::resolve(m_btnHiliteClr, palette());
     const QColor dark = colorvalue::resolve(m_btnShadowClr, palette());
-    const QColor &topLeft = m_pressed ? dark : light;
-    const QColor &bottomRight = m_pressed ? light : dark;
+    const QColor &topLeft = isDown() ? dark : light;
+    const QColor &bottomRight = isDown() ? light : dark;
     for (int k = 0; k < m_btnFrameSize; ++k) {
         const int right = w - 1 - k, bottom = h - 1 - k;
         if (right < k || bottom < k)
@@ -205,7 +207,7 @@ void TGradBtn::drawCaption(QPainter &painter, int w, int h) const
 {
     const QString caption = text();
     const QFontMetrics metrics(painter.font());
-    const int p = m_pressed ? 1 : 0;
+    const int p = isDown() ? 1 : 0;
     const int textHeight = metrics.height();
     const int textWidth = metrics.horizontalAdvance(displayText(caption));
     const int fy = (h - textHeight) / 2 + p;

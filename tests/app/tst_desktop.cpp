@@ -4,6 +4,7 @@
 // icon is built in, and menus never come out in a monospaced face.
 #include "app/desktopintegration.h"
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QFile>
 #include <QFontInfo>

@@ -1,16 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bitmap Check button: its three slices and caption sampled from a rendering, its look under
-// the mouse, and Return and Escape offered by its window.
+// The bitmap Check button: its images as linked in, its three slices and caption sampled from a
+// rendering, its look under the mouse, and Return and Escape offered by its window.
 #include "widgettesting.h"
 
-#include "widgets/bmpimage.h"
 #include "widgets/dialogkeys.h"
 #include "widgets/glimbtn1.h"
 
 #include <QAccessible>
 #include <QDialog>
+#include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,14 +20,31 @@ using namespace widgettesting;
 
 namespace {
 
-QImage image(const char *name)
+QString imagePath(const QString &name) { return QStringLiteral(":/widgets/%1.bmp").arg(name); }
+
+// Read as the button reads them: by Qt's own BMP reader, with no plugin consulted.
+QImage image(const QString &name)
 {
-    QString error;
-    QImage decoded =
-        bmpimage::load(QStringLiteral(":/widgets/%1.bmp").arg(QLatin1StringView(name)), &error);
+    QImageReader reader(imagePath(name), "BMP");
+    reader.setAutoDetectImageFormat(false);
+    const QImage decoded = reader.read();
     if (decoded.isNull())
-        qFatal("%s", qPrintable(error));
-    return decoded;
+        qFatal("%s: %s", qPrintable(name), qPrintable(reader.errorString()));
+    return decoded.convertToFormat(QImage::Format_RGB32);
+}
+
+// The image-format plugins mapped into this process; empty where that cannot be told.
+QStringList imageFormatPluginsLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QStringList plugins;
+    if (!maps.open(QIODevice::ReadOnly))
+        return plugins;
+    for (const QByteArray &line : maps.readAll().split('\n'))
+        if (line.contains("/imageformats/"))
+            plugins << QString::fromLocal8Bit(line.mid(line.lastIndexOf(' ') + 1));
+    plugins.removeDuplicates();
+    return plugins;
 }
 
 bool sameColumn(const QImage &a, int ax, const QImage &b, int bx)
@@ -49,6 +68,28 @@ struct Window {
     }
 };
 
+// Deletes `victim` when the watched control is offered a dialog key, and leaves the key to the
+// controls after it.
+class DeletesOnOffer : public QObject
+{
+public:
+    DeletesOnOffer(QWidget *victim, QObject *parent)
+        : QObject(parent)
+        , m_victim(victim)
+    {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == DialogKeyEvent::eventType())
+            delete m_victim;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_victim;
+};
+
 } // namespace
 
 class TestGlimButton1 : public QObject
@@ -56,11 +97,16 @@ class TestGlimButton1 : public QObject
     Q_OBJECT
 
 private slots:
+    void defaults_data();
     void defaults();
+    void images_holdTheBodyWhereTheButtonExpectsIt_data();
+    void images_holdTheBodyWhereTheButtonExpectsIt();
     void slices_stretchTheMiddleToTheWidth_data();
     void slices_stretchTheMiddleToTheWidth();
+    void height_staysAt41_data();
     void height_staysAt41();
     void caption_isYellowWhileDisabled();
+    void focusMark_followsTheLook_data();
     void focusMark_followsTheLook();
     void mouse_lookFollowsThePointerWhileHeld_data();
     void mouse_lookFollowsThePointerWhileHeld();
@@ -69,14 +115,23 @@ private slots:
     void click_givesTheModalResultFirst();
 };
 
+void TestGlimButton1::defaults_data()
+{
+    QTest::addColumn<QByteArray>("property");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("Style") << QByteArray("Style") << QVariant::fromValue(TGlimButton1::bsOnGray);
+    QTest::newRow("Status") << QByteArray("Status") << QVariant::fromValue(TGlimButton1::bsOff);
+    QTest::newRow("Cancel") << QByteArray("Cancel") << QVariant(false);
+    QTest::newRow("Default") << QByteArray("Default") << QVariant(false);
+    QTest::newRow("ModalResult") << QByteArray("ModalResult") << QVariant(0);
+}
+
 void TestGlimButton1::defaults()
 {
+    QFETCH(QByteArray, property);
+    QFETCH(QVariant, value);
     TGlimButton1 button;
-    QCOMPARE(button.Style(), TGlimButton1::bsOnGray);
-    QCOMPARE(button.Status(), TGlimButton1::bsOff);
-    QVERIFY(!button.Cancel());
-    QVERIFY(!button.Default());
-    QCOMPARE(button.ModalResult(), 0);
+    QCOMPARE(button.property(property.constData()), value);
     QCOMPARE(button.size(), QSize(91, 41));
     QVERIFY(button.font().bold());
     QCOMPARE(button.palette().color(QPalette::ButtonText), QColor(255, 255, 0));
@@ -87,6 +142,40 @@ void TestGlimButton1::defaults()
     QVERIFY(face);
     QCOMPARE(face->role(), QAccessible::Button);
     QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Check"));
+}
+
+void TestGlimButton1::images_holdTheBodyWhereTheButtonExpectsIt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QPoint>("bodyTopLeft");
+    const QColor grey(189, 189, 189), white(255, 255, 255);
+    QTest::newRow("BUTTON1A, white, up") << "BUTTON1A" << white << QPoint(1, 0);
+    QTest::newRow("BUTTON1B, white, pressed") << "BUTTON1B" << white << QPoint(5, 5);
+    QTest::newRow("BUTTON2A, grey, up") << "BUTTON2A" << grey << QPoint(1, 0);
+    QTest::newRow("BUTTON2B, grey, pressed") << "BUTTON2B" << grey << QPoint(5, 5);
+}
+
+void TestGlimButton1::images_holdTheBodyWhereTheButtonExpectsIt()
+{
+    QFETCH(QString, name);
+    QFETCH(QColor, background);
+    QFETCH(QPoint, bodyTopLeft);
+    QVERIFY2(QFile::exists(imagePath(name)),
+             qPrintable(name + QStringLiteral(" is not linked in")));
+    // BMP is read by Qt GUI itself: a button loads its images without any plugin.
+    const TGlimButton1 button;
+    QCOMPARE(imageFormatPluginsLoaded(), QStringList());
+    const QImage decoded = image(name);
+    QCOMPARE(decoded.size(), QSize(37, 41));
+    QCOMPARE(pixel(decoded, 0, 40), background);
+    // The black body, about 29 pixels high, with its top-left corner where the design puts it.
+    const QRect body = boundsOf(decoded, QColor(0, 0, 0));
+    QVERIFY2(qAbs(body.left() - bodyTopLeft.x()) <= 1, qPrintable(QString::number(body.left())));
+    QCOMPARE(body.top(), bodyTopLeft.y());
+    QCOMPARE(body.height(), 29);
+    // The slice the button stretches: columns 16 and 17 are one column twice.
+    QVERIFY(sameColumn(decoded, 16, decoded, 17));
 }
 
 void TestGlimButton1::slices_stretchTheMiddleToTheWidth_data()
@@ -115,10 +204,10 @@ void TestGlimButton1::slices_stretchTheMiddleToTheWidth()
     QFETCH(QString, imageName);
     TGlimButton1 button;
     button.resize(width, 41);
-    button.setStyle(style);
+    button.setButtonStyle(style);
     button.setStatus(status);
     const QImage face = rendered(button);
-    const QImage source = image(imageName.toLatin1().constData());
+    const QImage source = image(imageName);
     const int middle = qMax(0, width - 36);
 
     for (int x = 0; x < 16; ++x)
@@ -131,13 +220,21 @@ void TestGlimButton1::slices_stretchTheMiddleToTheWidth()
     QVERIFY(sameColumn(face, width - 1, source, 36));
 }
 
+void TestGlimButton1::height_staysAt41_data()
+{
+    QTest::addColumn<QRect>("asked");
+    QTest::addColumn<QRect>("given");
+    QTest::newRow("taller") << QRect(0, 0, 80, 60) << QRect(0, 0, 80, 41);
+    QTest::newRow("shorter") << QRect(10, 10, 120, 12) << QRect(10, 10, 120, 41);
+}
+
 void TestGlimButton1::height_staysAt41()
 {
+    QFETCH(QRect, asked);
+    QFETCH(QRect, given);
     TGlimButton1 button;
-    button.resize(80, 60);
-    QCOMPARE(button.size(), QSize(80, 41));
-    button.setGeometry(10, 10, 120, 12);
-    QCOMPARE(button.geometry(), QRect(10, 10, 120, 41));
+    button.setGeometry(asked);
+    QCOMPARE(button.geometry(), given);
 }
 
 void TestGlimButton1::caption_isYellowWhileDisabled()
@@ -172,27 +269,37 @@ void TestGlimButton1::caption_isYellowWhileDisabled()
     QCOMPARE(boundsOf(rendered(button), red), caption.translated(5, 5));
 }
 
+void TestGlimButton1::focusMark_followsTheLook_data()
+{
+    QTest::addColumn<TGlimButton1::TButtonState>("status");
+    QTest::addColumn<QList<QPoint>>("onMark");
+    QTest::addColumn<QList<QPoint>>("offMark");
+    // The top and left sides of a rectangle inside the body, 5 right and 5 down when pressed.
+    QTest::newRow("up") << TGlimButton1::bsOff << QList<QPoint>{{7, 4}, {64, 4}, {7, 24}}
+                        << QList<QPoint>{{7, 25}, {65, 4}};
+    QTest::newRow("pressed") << TGlimButton1::bsOn << QList<QPoint>{{12, 9}, {69, 9}, {12, 29}}
+                             << QList<QPoint>{{12, 30}, {70, 9}};
+}
+
 void TestGlimButton1::focusMark_followsTheLook()
 {
+    QFETCH(TGlimButton1::TButtonState, status);
+    QFETCH(QList<QPoint>, onMark);
+    QFETCH(QList<QPoint>, offMark);
     Window w;
     w.button->resize(80, 41);
+    w.button->setStatus(status);
     w.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     const QColor grey(128, 128, 128);
-    QImage face = rendered(*w.button);
-    QVERIFY(pixel(face, 7, 4) != grey);
+    QVERIFY(pixel(rendered(*w.button), onMark[0].x(), onMark[0].y()) != grey);
 
     w.button->setFocus();
-    face = rendered(*w.button);
-    for (QPoint onMark : {QPoint(7, 4), QPoint(64, 4), QPoint(7, 24)})
-        QCOMPARE(pixel(face, onMark.x(), onMark.y()), grey);
-    QVERIFY(pixel(face, 7, 25) != grey);
-    QVERIFY(pixel(face, 65, 4) != grey);
-
-    w.button->setStatus(TGlimButton1::bsOn);
-    face = rendered(*w.button);
-    for (QPoint onMark : {QPoint(12, 9), QPoint(69, 9), QPoint(12, 29)})
-        QCOMPARE(pixel(face, onMark.x(), onMark.y()), grey);
+    const QImage face = rendered(*w.button);
+    for (QPoint point : onMark)
+        QCOMPARE(pixel(face, point.x(), point.y()), grey);
+    for (QPoint point : offMark)
+        QVERIFY(pixel(face, point.x(), point.y()) != grey);
 }
 
 void TestGlimButton1::mouse_lookFollowsThePointerWhileHeld_data()
@@ -259,6 +366,14 @@ void TestGlimButton1::dialogKeys_returnAndEscape_data()
     QTest::newRow("cancel, Escape") << false << true << false << esc << none << "" << 1;
     QTest::newRow("not cancel, Escape") << true << false << false << esc << none << "" << 0;
     QTest::newRow("space on it") << true << true << true << int(Qt::Key_Space) << none << "" << 0;
+    // The offer goes in creation order and ends with the first control that takes the key.
+    QTest::newRow("default, a later default too")
+        << true << false << false << ret << none << "a later one takes it too" << 1;
+    QTest::newRow("cancel, a later cancel too")
+        << false << true << false << esc << none << "a later one takes it too" << 1;
+    // Deleted by what runs during an earlier control's turn, the button is passed over.
+    QTest::newRow("default, deleted during the offer")
+        << true << false << false << ret << none << "deleted during the offer" << 0;
 }
 
 void TestGlimButton1::dialogKeys_returnAndEscape()
@@ -275,6 +390,15 @@ void TestGlimButton1::dialogKeys_returnAndEscape()
     w.button->setCancel(isCancel);
     w.button->setEnabled(state != u"disabled");
     w.button->setHidden(state == u"hidden");
+    int laterClicks = 0;
+    if (state == u"a later one takes it too") {
+        auto *later = new TGlimButton1(&w.window);
+        later->setDefault(true);
+        later->setCancel(true);
+        connect(later, &TGlimButton1::clicked, this, [&laterClicks] { ++laterClicks; });
+    }
+    if (state == u"deleted during the offer")
+        w.edit->installEventFilter(new DeletesOnOffer(w.button, w.edit));
     w.window.show();
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     QWidget *typedOn = focused ? static_cast<QWidget *>(w.button) : w.edit;
@@ -283,6 +407,7 @@ void TestGlimButton1::dialogKeys_returnAndEscape()
 
     QTest::keyClick(typedOn, Qt::Key(key), modifiers);
     QCOMPARE(clicked.size(), clicks);
+    QCOMPARE(laterClicks, 0);
 }
 
 void TestGlimButton1::click_givesTheModalResultFirst()

@@ -50,6 +50,7 @@ class TestGradBtn : public QObject
 private slots:
     void defaults_data();
     void defaults();
+    void frameSize_staysWithinItsBound_data();
     void frameSize_staysWithinItsBound();
     void presets_actOnlyWhileDesigning();
     void centreGradient_reversesWhilePressed_data();
@@ -68,6 +69,7 @@ private slots:
     void rightPress_onlyFocuses();
     void keys_returnClicksUnlessTheDefaultTakesIt_data();
     void keys_returnClicksUnlessTheDefaultTakesIt();
+    void accelerator_clicks_data();
     void accelerator_clicks();
     void click_letsPendingEventsRunFirst();
     void accessibility_seesAPushButtonNamedByItsCaption();
@@ -108,19 +110,27 @@ void TestGradBtn::defaults()
     QCOMPARE(button.focusPolicy(), Qt::StrongFocus);
 }
 
+void TestGradBtn::frameSize_staysWithinItsBound_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("stored");
+    // At 80 x 22 the bound is the smaller of 80 / 2 - 5 = 35 and 22 / 2 - 5 = 6.
+    QTest::newRow("80 x 22, 6") << QSize(80, 22) << 6 << 6;
+    QTest::newRow("80 x 22, 7") << QSize(80, 22) << 7 << 1;
+    QTest::newRow("no lower bound: no frame at all") << QSize(80, 22) << -2 << -2;
+    QTest::newRow("9 x 9 takes not even 0") << QSize(9, 9) << 0 << 1; // 9 / 2 - 5 = -1
+}
+
 void TestGradBtn::frameSize_staysWithinItsBound()
 {
+    QFETCH(QSize, size);
+    QFETCH(int, value);
+    QFETCH(int, stored);
     TGradBtn button;
-    button.resize(80, 22); // 80 / 2 - 5 = 35, 22 / 2 - 5 = 6
-    button.setBtnFrameSize(6);
-    QCOMPARE(button.BtnFrameSize(), 6);
-    button.setBtnFrameSize(7);
-    QCOMPARE(button.BtnFrameSize(), 6);
-    button.setBtnFrameSize(-2); // no lower bound: no frame at all
-    QCOMPARE(button.BtnFrameSize(), -2);
-    button.resize(9, 9); // 9 / 2 - 5 = -1
-    button.setBtnFrameSize(0);
-    QCOMPARE(button.BtnFrameSize(), -2);
+    button.resize(size);
+    button.setBtnFrameSize(value);
+    QCOMPARE(button.BtnFrameSize(), stored);
 }
 
 void TestGradBtn::presets_actOnlyWhileDesigning()
@@ -151,19 +161,24 @@ void TestGradBtn::centreGradient_reversesWhilePressed_data()
     QTest::addColumn<bool>("pressed");
     QTest::addColumn<int>("row");
     QTest::addColumn<QColor>("color");
+    QTest::addColumn<bool>("swapColors");
     const QColor green(0, 128, 0), white(255, 255, 255);
-    QTest::newRow("up, top edge") << false << 0 << green;
-    QTest::newRow("up, row 1") << false << 1 << QColor(23, 139, 23);
-    QTest::newRow("up, row 9") << false << 9 << QColor(208, 231, 208);
-    QTest::newRow("up, row 10") << false << 10 << white;
-    QTest::newRow("up, row 11") << false << 11 << white;
-    QTest::newRow("up, row 12") << false << 12 << QColor(208, 231, 208);
-    QTest::newRow("up, row 20") << false << 20 << QColor(23, 139, 23);
-    QTest::newRow("up, bottom edge") << false << 21 << green;
-    QTest::newRow("pressed, top edge") << true << 0 << white;
-    QTest::newRow("pressed, row 10") << true << 10 << green;
-    QTest::newRow("pressed, row 11") << true << 11 << green;
-    QTest::newRow("pressed, bottom edge") << true << 21 << white;
+    QTest::newRow("up, top edge") << false << 0 << green << true;
+    QTest::newRow("up, row 1") << false << 1 << QColor(23, 139, 23) << true;
+    QTest::newRow("up, row 9") << false << 9 << QColor(208, 231, 208) << true;
+    QTest::newRow("up, row 10") << false << 10 << white << true;
+    QTest::newRow("up, row 11") << false << 11 << white << true;
+    QTest::newRow("up, row 12") << false << 12 << QColor(208, 231, 208) << true;
+    QTest::newRow("up, row 20") << false << 20 << QColor(23, 139, 23) << true;
+    QTest::newRow("up, bottom edge") << false << 21 << green << true;
+    QTest::newRow("pressed, top edge") << true << 0 << white << true;
+    QTest::newRow("pressed, row 10") << true << 10 << green << true;
+    QTest::newRow("pressed, row 11") << true << 11 << green << true;
+    QTest::newRow("pressed, bottom edge") << true << 21 << white << true;
+    // SwapColors off: pressed, the gradient stays as it is.
+    QTest::newRow("pressed, no swap, top edge") << true << 0 << green << false;
+    QTest::newRow("pressed, no swap, row 10") << true << 10 << white << false;
+    QTest::newRow("pressed, no swap, bottom edge") << true << 21 << green << false;
 }
 
 void TestGradBtn::centreGradient_reversesWhilePressed()
@@ -171,11 +186,14 @@ void TestGradBtn::centreGradient_reversesWhilePressed()
     QFETCH(bool, pressed);
     QFETCH(int, row);
     QFETCH(QColor, color);
+    QFETCH(bool, swapColors);
     TGradBtn button;
     makeGreen(button);
+    button.setSwapColors(swapColors);
     if (pressed)
         QTest::mousePress(&button, Qt::LeftButton);
-    QCOMPARE(button.isPressed(), pressed);
+    QCOMPARE(button.isDown(), pressed);
+    QCOMPARE(bool(QAccessible::queryAccessibleInterface(&button)->state().pressed), pressed);
     const QImage face = rendered(button);
     for (int x : {0, 40, 79})
         QCOMPARE(pixel(face, x, row), color);
@@ -317,6 +335,8 @@ void TestGradBtn::displayText_dropsAcceleratorMarks_data()
     QTest::newRow("literal ampersand") << QStringLiteral("A&&B") << QStringLiteral("A&B");
     QTest::newRow("trailing ampersand kept")
         << QStringLiteral("Reset&") << QStringLiteral("Reset&");
+    QTest::newRow("both, long enough to set the width")
+        << QStringLiteral("Salt && &Pepper") << QStringLiteral("Salt & Pepper");
     QTest::newRow("empty") << QString() << QString();
 }
 
@@ -325,6 +345,11 @@ void TestGradBtn::displayText_dropsAcceleratorMarks()
     QFETCH(QString, caption);
     QFETCH(QString, shown);
     QCOMPARE(TGradBtn::displayText(caption), shown);
+    // The size hint measures the caption as shown.
+    TGradBtn button;
+    button.setText(caption);
+    const int shownWidth = button.fontMetrics().horizontalAdvance(shown);
+    QCOMPARE(button.sizeHint().width(), qMax(75, shownWidth + 16));
 }
 
 void TestGradBtn::mouse_pressedLookFollowsThePointer_data()
@@ -346,17 +371,17 @@ void TestGradBtn::mouse_pressedLookFollowsThePointer()
     QSignalSpy entered(&button, &TGradBtn::mouseEntered);
 
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(40, 11));
-    QVERIFY(button.isPressed());
+    QVERIFY(button.isDown());
     QVERIFY(button.hasFocus() || !button.isVisible());
     QTest::mouseMove(&button, QPoint(100, 11));
-    QVERIFY(!button.isPressed());
+    QVERIFY(!button.isDown());
     QCOMPARE(left.size(), 1);
     QTest::mouseMove(&button, QPoint(79, 21));
-    QVERIFY(button.isPressed());
+    QVERIFY(button.isDown());
     QCOMPARE(entered.size(), 1);
     QTest::mouseMove(&button, releaseAt);
     QTest::mouseRelease(&button, Qt::LeftButton, {}, releaseAt);
-    QVERIFY(!button.isPressed());
+    QVERIFY(!button.isDown());
     QCOMPARE(clicked.size(), clicks);
     QCOMPARE(button.BeginColor(), rgb(0, 128, 0));
     QCOMPARE(button.EndColor(), rgb(255, 255, 255));
@@ -378,7 +403,7 @@ void TestGradBtn::rightPress_onlyFocuses()
 
     QTest::mouseClick(button, Qt::RightButton);
     QVERIFY(button->hasFocus());
-    QVERIFY(!button->isPressed());
+    QVERIFY(!button->isDown());
     QCOMPARE(clicked.size(), 0);
     QCOMPARE(rendered(*button), before);
 }
@@ -410,28 +435,36 @@ void TestGradBtn::keys_returnClicksUnlessTheDefaultTakesIt()
     QTest::keyClick(button, Qt::Key(key));
     QCOMPARE(clicked.size(), clicks);
     QCOMPARE(defaultButton ? defaultButton->taken : 0, defaultClicks);
-    QVERIFY(!button->isPressed());
+    QVERIFY(!button->isDown());
+}
+
+void TestGradBtn::accelerator_clicks_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<int>("clicks");
+    QTest::newRow("&Reset, R") << QStringLiteral("&Reset") << int(Qt::Key_R) << true << 1;
+    QTest::newRow("&Reset, disabled") << QStringLiteral("&Reset") << int(Qt::Key_R) << false << 0;
+    QTest::newRow("A&&B has none") << QStringLiteral("A&&B") << int(Qt::Key_B) << true << 0;
 }
 
 void TestGradBtn::accelerator_clicks()
 {
+    QFETCH(QString, caption);
+    QFETCH(int, key);
+    QFETCH(bool, enabled);
+    QFETCH(int, clicks);
     QWidget window;
     auto *button = new TGradBtn(&window);
-    button->setText(QStringLiteral("&Reset"));
-    auto *literal = new TGradBtn(&window);
-    literal->setText(QStringLiteral("A&&B"));
+    button->setText(caption);
+    button->setEnabled(enabled);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QSignalSpy clicked(button, &TGradBtn::clicked);
-    QSignalSpy literalClicked(literal, &TGradBtn::clicked);
 
-    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
-    QCOMPARE(clicked.size(), 1);
-    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
-    QCOMPARE(literalClicked.size(), 0);
-    button->setEnabled(false);
-    QTest::keyClick(&window, Qt::Key_R, Qt::AltModifier);
-    QCOMPARE(clicked.size(), 1);
+    QTest::keyClick(&window, Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(clicked.size(), clicks);
 }
 
 // The click shows the up look first: events already waiting run before clicked() is emitted.

@@ -5,6 +5,7 @@
 #include "helpscenes.h"
 
 #include "quiz/messages.h"
+#include "version.h"
 
 #include <QFileInfo>
 #include <QImage>

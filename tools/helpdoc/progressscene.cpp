@@ -39,22 +39,24 @@ bool fillSceneRecord(const QString &path)
         query.addBindValue(start + 1800 * 1000);
         query.exec();
         const qint64 session = query.lastInsertId().toLongLong();
-        query.prepare(QStringLiteral(
-            "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, direction, answer_mode,"
-            " first_try, outcome) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?)"));
+        query.prepare(QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, "
+                                     "position, new_at_level, direction, answer_mode,"
+                                     " first_try, outcome) VALUES (?, ?, ?, ?, ?, ?, ?, 1, ?)"));
         const int answers = 40 + static_cast<int>(random() % 40);
         for (int i = 0; i < answers; ++i) {
             const auto group = vocabulary::kGroups[random() % 7];
             int level = levelOf(random);
             while (vocabulary::blockSize(group, level) == 0)
                 level = (level + 1) % 3;
-            const int position = vocabulary::blockStart(group, level) +
-                                 static_cast<int>(random() % static_cast<unsigned>(vocabulary::blockSize(group, level)));
+            const int position =
+                vocabulary::blockStart(group, level) +
+                static_cast<int>(random() %
+                                 static_cast<unsigned>(vocabulary::blockSize(group, level)));
             const bool right = static_cast<int>(random() % 100) < 55 + (20 - day) * 2 - level * 5;
             for (const QVariant &value :
-                 {QVariant(session), QVariant(start + i * 20000), QVariant(static_cast<int>(group)), QVariant(position),
-                  QVariant(level), QVariant(static_cast<int>(random() % 2)), QVariant(static_cast<int>(random() % 2)),
-                  QVariant(right ? 1 : 0)})
+                 {QVariant(session), QVariant(start + i * 20000), QVariant(static_cast<int>(group)),
+                  QVariant(position), QVariant(level), QVariant(static_cast<int>(random() % 2)),
+                  QVariant(static_cast<int>(random() % 2)), QVariant(right ? 1 : 0)})
                 query.addBindValue(value);
             query.exec();
         }
@@ -73,8 +75,9 @@ QImage renderProgressScene()
     ProgressWindow window(path);
     // The picture shows where a learner's own record lives, not the made-up one's folder.
     for (QLabel *label : window.findChildren<QLabel *>())
-        label->setText(label->text().replace(QDir::toNativeSeparators(path),
-                                             QStringLiteral("~/.local/share/vocarra/progress.sqlite")));
+        label->setText(
+            label->text().replace(QDir::toNativeSeparators(path),
+                                  QStringLiteral("~/.local/share/vocarra/progress.sqlite")));
     window.resize(1100, 560);
     window.show();
     QApplication::processEvents();

@@ -1,0 +1,3 @@
+// SPDX-FileCopyrightText: 2026 The Vocarra developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <widgets/gradbtn.h>
