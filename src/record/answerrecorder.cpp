@@ -63,13 +63,17 @@ void AnswerRecorder::record(const JudgedAnswer &answer)
 void AnswerRecorder::write(const JudgedAnswer &answer, qint64 answeredMs)
 {
     if (!m_opened) {
-        m_opened = true;
-        if (!m_enabled())
+        if (!m_enabled()) {
+            m_opened = true;
             return;
+        }
         m_writer = std::make_unique<RecordWriter>(m_path, m_sessionStartMs);
         const RecordFile &file = m_writer->file();
         if (file.status() == RecordStatus::MovedAside || !file.isOpen())
             say(static_cast<int>(file.status()), file.message());
+        // A lock is another program's for a moment: the next answer tries again. Anything
+        // else stays as it is for the rest of the session.
+        m_opened = file.isOpen() || file.status() != RecordStatus::Locked;
         if (!file.isOpen()) {
             m_writer.reset();
             return;
@@ -95,7 +99,9 @@ void AnswerRecorder::say(int kind, const QString &message)
         return;
     m_said |= bit;
     qWarning().noquote() << message;
-    emit problem(message);
+    // Sent from the thread the recorder belongs to, so that listeners there need no locking.
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit problem(message); }, Qt::QueuedConnection);
 }
 
 } // namespace record

@@ -37,7 +37,8 @@ public slots:
     void record(const record::JudgedAnswer &answer);
 
 signals:
-    // A problem with the record, in one readable line; sent once per kind of problem.
+    // A problem with the record, in one readable line; sent once per kind of problem, in the
+    // recorder's own thread.
     void problem(const QString &message);
 
 private:

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 // Opening the learner's record, for writing (the quiz) or for reading (the Progress window and the
 // command-line tools), with a status that says what was found and a one-line message for it.
@@ -79,5 +80,9 @@ private:
 // "progress.sqlite" -> "progress.set-aside-20261209-023000.sqlite"; the first of the names
 // "…-2", "…-3" … that is free when the plain one is taken.
 QString setAsidePath(const QString &path, const QDateTime &whenUtc);
+
+// The files kept aside beside the record at `path`, oldest first, so that the learner can be told
+// of them and find them.
+QStringList setAsideFiles(const QString &path);
 
 } // namespace record

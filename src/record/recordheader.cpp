@@ -3,6 +3,7 @@
 #include "record/recordheader.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace record {
 namespace {
@@ -49,7 +50,13 @@ HeaderVerdict inspectFileHeader(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return HeaderVerdict::Unreadable;
-    return inspectHeader(file.read(kHeaderSize), file.size());
+    const HeaderVerdict verdict = inspectHeader(file.read(kHeaderSize), file.size());
+    // A program killed while it copied its journal into the file can leave the file short of
+    // what its header counts; SQLite completes that from the journal beside it, so with one
+    // there the file is SQLite's to judge.
+    if (verdict == HeaderVerdict::Truncated && QFileInfo(path + QStringLiteral("-wal")).size() > 0)
+        return HeaderVerdict::Sqlite;
+    return verdict;
 }
 
 } // namespace record

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordwriter.h"
 
+#include "record/sqliteerrors.h"
 #include "record/wordidentity.h"
 
 #include <QSqlError>
@@ -11,10 +12,9 @@ namespace {
 
 RecordStatus statusOf(const QSqlError &error)
 {
-    // SQLite's busy and locked codes; everything else keeps the answer out for another reason
-    // (a full disk, a file made read-only, a damaged page).
-    const int code = error.nativeErrorCode().toInt() & 0xff;
-    return code == 5 || code == 6 ? RecordStatus::Locked : RecordStatus::Unwritable;
+    // Anything but a lock keeps the answer out for a lasting reason (a full disk, a file made
+    // read-only, a damaged page).
+    return isLockError(error) ? RecordStatus::Locked : RecordStatus::Unwritable;
 }
 
 } // namespace
@@ -41,6 +41,10 @@ RecordWriter::RecordWriter(const QString &path, qint64 sessionStartMs)
         "INSERT INTO answers(session_id, answered_ms, word_group, position, new_at_level, "
         "direction,"
         " answer_mode, first_try, outcome, typed_text) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    m_writeSession.emplace(m_file.database());
+    m_writeSession->prepare(
+        QStringLiteral("INSERT INTO sessions(id, started_ms, ended_ms) VALUES(?, ?, ?)"
+                       " ON CONFLICT(id) DO UPDATE SET ended_ms = excluded.ended_ms"));
     m_updateEnd.emplace(m_file.database());
     m_updateEnd->prepare(QStringLiteral("UPDATE sessions SET ended_ms = ? WHERE id = ?"));
 }
@@ -54,15 +58,19 @@ bool RecordWriter::fail(const QSqlQuery &query)
     return false;
 }
 
-bool RecordWriter::insertSession(qint64 endedMs)
+bool RecordWriter::writeSession(qint64 lastAnswerMs)
 {
-    QSqlQuery query(m_file.database());
-    query.prepare(QStringLiteral("INSERT INTO sessions(started_ms, ended_ms) VALUES(?, ?)"));
-    query.addBindValue(m_sessionStartMs);
-    query.addBindValue(endedMs);
-    if (!query.exec())
-        return fail(query);
-    m_sessionId = query.lastInsertId().toLongLong();
+    // The session's row goes in with its first answer; after that each answer moves its end up,
+    // so that a session cut off by a kill still has one. Should the row be gone (the learner
+    // forgot the record while this session ran), it comes back under its own id.
+    QSqlQuery &session = *m_writeSession;
+    session.addBindValue(m_sessionId ? QVariant(*m_sessionId) : QVariant());
+    session.addBindValue(m_sessionStartMs);
+    session.addBindValue(lastAnswerMs);
+    if (!session.exec())
+        return fail(session);
+    if (!m_sessionId)
+        m_sessionId = session.lastInsertId().toLongLong();
     return true;
 }
 
@@ -76,16 +84,20 @@ bool RecordWriter::write(const JudgedAnswer &answer, qint64 answeredMs)
         m_errorStatus = RecordStatus::Ready;
         return false;
     }
-    QSqlQuery begin(m_file.database());
+    QSqlQuery transaction(m_file.database());
     // IMMEDIATE takes the write lock up front, so a second Vocarra writing at the same moment
     // makes this wait for the busy timeout rather than fail halfway.
-    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return fail(begin);
-    // The session row goes in with its first answer, inside the same transaction: a session
-    // whose answers all failed leaves no row.
+    if (!transaction.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail(transaction);
+    // A session whose first answer fails leaves no row, and starts again with the next one.
     const bool newSession = !m_sessionId;
-    if (newSession && !insertSession(answeredMs))
-        return false;
+    const auto failFirst = [&](const QSqlQuery &query) {
+        if (newSession)
+            m_sessionId.reset();
+        return fail(query);
+    };
+    if (!writeSession(answeredMs))
+        return failFirst(*m_writeSession);
     const bool keepTyped = answer.mode == AnswerMode::Typed && answer.outcome == Outcome::Wrong;
     QSqlQuery &insert = *m_insertAnswer;
     insert.addBindValue(*m_sessionId);
@@ -98,20 +110,10 @@ bool RecordWriter::write(const JudgedAnswer &answer, qint64 answeredMs)
     insert.addBindValue(answer.firstTry ? 1 : 0);
     insert.addBindValue(static_cast<int>(answer.outcome));
     insert.addBindValue(keepTyped ? QVariant(keptTypedText(answer.typed)) : QVariant());
-    if (!insert.exec()) {
-        if (newSession)
-            m_sessionId.reset();
-        return fail(insert);
-    }
-    // The end follows the last answer, so a session cut off by a kill still has one.
-    m_updateEnd->addBindValue(answeredMs);
-    m_updateEnd->addBindValue(*m_sessionId);
-    QSqlQuery commit(m_file.database());
-    if (!m_updateEnd->exec() || !commit.exec(QStringLiteral("COMMIT"))) {
-        if (newSession)
-            m_sessionId.reset();
-        return fail(m_updateEnd->lastError().isValid() ? *m_updateEnd : commit);
-    }
+    if (!insert.exec())
+        return failFirst(insert);
+    if (!transaction.exec(QStringLiteral("COMMIT")))
+        return failFirst(transaction);
     return true;
 }
 

@@ -38,12 +38,13 @@ public:
 
 private:
     bool fail(const QSqlQuery &query);
-    bool insertSession(qint64 endedMs);
+    bool writeSession(qint64 lastAnswerMs);
 
     RecordFile m_file; // declared first: the queries below must go before the connection
     qint64 m_sessionStartMs;
     std::optional<qint64> m_sessionId;
     std::optional<QSqlQuery> m_insertAnswer;
+    std::optional<QSqlQuery> m_writeSession;
     std::optional<QSqlQuery> m_updateEnd;
     QString m_error;
     RecordStatus m_errorStatus = RecordStatus::Ready;
