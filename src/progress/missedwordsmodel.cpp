@@ -31,12 +31,7 @@ QString lastSeenText(const QDateTime &utc)
 
 QString entryText(std::string_view cp1252)
 {
-    QString text;
-    text.reserve(static_cast<qsizetype>(cp1252.size()));
-    for (char byte : cp1252)
-        text.append(QChar(
-            static_cast<char16_t>(vocabulary::decodeCp1252(static_cast<unsigned char>(byte)))));
-    return text;
+    return QString::fromStdString(vocabulary::cp1252ToUtf8(cp1252));
 }
 
 QString englishOf(const record::MissedWord &word)

@@ -117,12 +117,16 @@ QImage renderHelpScene(const QString &name)
         width = needed;
     }
     scene->second(form);
+    return renderForPrint(form);
+}
 
+QImage renderForPrint(QWidget &window)
+{
     constexpr int kScale = 2;
-    QImage image(form.size() * kScale, QImage::Format_RGB32);
+    QImage image(window.size() * kScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kScale);
     image.fill(Qt::white);
-    form.render(&image);
-    form.hide();
+    window.render(&image);
+    window.hide();
     return image;
 }

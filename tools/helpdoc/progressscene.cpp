@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progressscene.h"
 
+#include "helpscenes.h"
+
 #include "progress/progresswindow.h"
 #include "record/recordfile.h"
 #include "vocabulary/levels.h"
@@ -81,12 +83,5 @@ QImage renderProgressScene()
     window.resize(1100, 560);
     window.show();
     QApplication::processEvents();
-
-    constexpr int kScale = 2;
-    QImage image(window.size() * kScale, QImage::Format_RGB32);
-    image.setDevicePixelRatio(kScale);
-    image.fill(Qt::white);
-    window.render(&image);
-    window.hide();
-    return image;
+    return renderForPrint(window);
 }
