@@ -35,6 +35,17 @@ bool wantsCommandLineOnly(int argc, char *argv[])
     return false;
 }
 
+QString recordPathOf(const QStringList &arguments)
+{
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--record") && i + 1 < arguments.size())
+            return arguments[i + 1];
+        if (arguments[i].startsWith(QLatin1String("--record=")))
+            return arguments[i].sliced(9);
+    }
+    return record::defaultRecordPath();
+}
+
 int runProgressCommand(const QStringList &arguments, std::FILE *out, std::FILE *err)
 {
     QCommandLineParser parser;

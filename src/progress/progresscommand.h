@@ -18,6 +18,9 @@ inline constexpr int kExitNoRecord = 2;
 // needed.
 bool wantsCommandLineOnly(int argc, char *argv[]);
 
+// The record the arguments name with --record, else the learner's own.
+QString recordPathOf(const QStringList &arguments);
+
 // Runs the command line `arguments` (program name first) and returns the exit status.
 int runProgressCommand(const QStringList &arguments, std::FILE *out, std::FILE *err);
 

@@ -3,7 +3,6 @@
 // vocarra-progress: the Progress window, or with --summary the record as text on standard output.
 #include "progress/progresscommand.h"
 #include "progress/progresswindow.h"
-#include "record/recordlocation.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,7 +20,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     setProgressIdentity();
     QApplication::setWindowIcon(programIcon());
-    ProgressWindow window(record::defaultRecordPath());
+    ProgressWindow window(recordPathOf(QCoreApplication::arguments()));
     window.show();
     return QApplication::exec();
 }
