@@ -55,6 +55,7 @@ TrendChart::TrendChart(QWidget *parent)
     m_share->setPen(sharePen);
     // A day alone still shows its share, as a point.
     m_share->setPointsVisible(true);
+    m_share->setMarkerSize(8);
     chart->addSeries(m_bars);
     chart->addSeries(m_share);
 

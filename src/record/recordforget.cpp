@@ -31,11 +31,11 @@ bool forgetOn(QSqlDatabase &db, QString *error)
     if (!query.exec(QStringLiteral("PRAGMA secure_delete = ON")) ||
         !query.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail();
-    QStringList statements{QStringLiteral("DELETE FROM answers")};
+    // The sessions go too, with their times: a Vocarra window recording now writes its session's
+    // row again with its next answer.
+    QStringList statements{QStringLiteral("DELETE FROM answers"),
+                           QStringLiteral("DELETE FROM sessions")};
     statements << summaryClearSql();
-    // A session without an end may be a window recording now: its row stays so that its next
-    // answers still belong to it.
-    statements << QStringLiteral("DELETE FROM sessions WHERE ended_ms IS NOT NULL");
     for (const QString &statement : statements) {
         if (!query.exec(statement))
             return fail();

@@ -3,6 +3,7 @@
 #include "record/recordforget.h"
 #include "record/recordqueries.h"
 #include "record/recordsummaries.h"
+#include "record/recordwriter.h"
 #include "recordfixture.h"
 
 #include <QSqlError>
@@ -176,28 +177,25 @@ private slots:
         QCOMPARE(all->first().day, today.addDays(-40));
     }
 
-    // A window that is recording while the learner forgets keeps its session and goes on
-    // recording; the next reader sees only what came after.
+    // A window that is recording while the learner forgets goes on recording into the same
+    // file; the next reader sees only what came after.
     void forget_emptiesTheRecordAndLetsARecordingWindowGoOn()
     {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
         QVERIFY(prepareRecord(path, {{kNouns, 1, kEs, kFirst, kWrong, 1000},
                                      {kNouns, 2, kEs, kFirst, kRight, 2000}}));
-        record::RecordFile recording = record::RecordFile::openForWriting(path);
-        QVERIFY(recording.isOpen());
-        QSqlQuery query(recording.database());
-        QVERIFY(query.exec(QStringLiteral("INSERT INTO sessions(started_ms) VALUES (3000)")));
-        const qint64 openSession = query.lastInsertId().toLongLong();
+        record::RecordWriter recording(path, 3000);
+        record::JudgedAnswer answer;
+        answer.position = 4;
+        QVERIFY(recording.write(answer, 3500));
 
         QString error;
         QVERIFY2(record::forgetRecord(path, &error), qPrintable(error));
 
-        QVERIFY(query.exec(
-            QStringLiteral("INSERT INTO answers(session_id, answered_ms, word_group, position,"
-                           " new_at_level, direction, answer_mode, first_try, outcome)"
-                           " VALUES (%1, 4000, 0, 5, 0, 0, 0, 1, 0)")
-                .arg(openSession)));
+        answer.position = 5;
+        answer.outcome = record::Outcome::Wrong;
+        QVERIFY2(recording.write(answer, 4000), qPrintable(recording.error()));
         const record::RecordFile reader = record::RecordFile::openForReading(path);
         const std::optional<record::Totals> totals = record::queryTotals(reader.database());
         QVERIFY(totals);
