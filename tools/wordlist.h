@@ -27,8 +27,6 @@ inline constexpr int kExitUsage = 2;
 // With --missed: no record, or one that cannot be read.
 inline constexpr int kExitNoRecord = 2;
 
-inline constexpr std::string_view kHeaderLine = kTsvHeaderLine;
-
 struct Options {
     bool help = false;
     Format format = Format::Tsv;

@@ -23,12 +23,4 @@ std::vector<LevelBlock> selectBlocks(std::span<const vocabulary::Group> groups,
     return blocks;
 }
 
-std::size_t pairCount(std::span<const LevelBlock> blocks)
-{
-    std::size_t count = 0;
-    for (const LevelBlock &block : blocks)
-        count += block.pairs.size();
-    return count;
-}
-
 } // namespace wordlist

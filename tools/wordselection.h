@@ -28,7 +28,4 @@ struct LevelBlock {
 std::vector<LevelBlock> selectBlocks(std::span<const vocabulary::Group> groups,
                                      std::optional<int> level);
 
-// The number of pairs in `blocks`.
-std::size_t pairCount(std::span<const LevelBlock> blocks);
-
 } // namespace wordlist

@@ -4,7 +4,9 @@
 
 #include "app/desktopservices.h"
 #include "app/quizstate.h"
+#include "quiz/distractors.h"
 #include "quiz/judging.h"
+#include "quiz/keys.h"
 #include "record/judgedanswer.h"
 #include "vocabulary/levels.h"
 #include "widgets/glimbtn1.h"
@@ -15,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 class AnswerEdit;
 class QAction;
@@ -105,7 +108,7 @@ public:
         return m_answerItems.at(static_cast<std::size_t>(slot));
     }
     // The seven keys under the answer box, left to right.
-    std::array<QPushButton *, 7> keys() const
+    std::array<QPushButton *, quiz::kKeyCount> keys() const
     {
         return {Accenta, Accente, accenti, Tilden, Accento, Accentu, They};
     }
@@ -203,12 +206,14 @@ private:
 
     // Loaders
     void loadGroup(vocabulary::Group group);
+    bool groupBoxReads(vocabulary::Group group) const;
     bool stillCurrentAfterFallback(vocabulary::Group group) const;
     void clickGroupItem(vocabulary::Group group);
 
     // Questions
     void PickNextEntry();
     int drawUnaskedPosition();
+    std::vector<bool> donePositions(int count) const;
     void markDone(int position);
     void fillWrongChoices();
     void setAnswerItem(int slot, int tableIndex);
@@ -237,7 +242,7 @@ private:
 
     DesktopServices &m_services;
     QuizState m_state;
-    std::array<QRadioButton *, 4> m_answerItems{};
+    std::array<QRadioButton *, quiz::kChoiceCount> m_answerItems{};
     QButtonGroup *m_answerGroup = nullptr;
     int m_modalDepth = 0;
     bool m_tickHeld = false;

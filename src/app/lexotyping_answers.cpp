@@ -8,6 +8,7 @@
 #include "app/textcodec.h"
 #include "quiz/judging.h"
 #include "quiz/scoretext.h"
+#include "quiz/verdicts.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -46,15 +47,14 @@ void TForm1::Button1Click()
                                direction(), Verbs1->isChecked());
     reportAnswer(right ? record::Outcome::Right : record::Outcome::Wrong, record::AnswerMode::Typed,
                  typed);
+    Answer->setPlainText(typed + QString::fromUtf8(quiz::verdictSuffix(right)));
     if (right) {
-        Answer->setPlainText(typed + QStringLiteral(" is Correct!"));
         enable(Timer1);
         enable(Timer2);
         ++m_state.CorrectCount;
         recordRightAnswer();
         m_services.playSound(DesktopServices::Sound::Right);
     } else {
-        Answer->setPlainText(typed + QStringLiteral(" is NOT Correct! Try Again"));
         m_state.FirstTry = false;
         enable(Timer1);
         m_services.playSound(DesktopServices::Sound::Wrong);
@@ -73,7 +73,7 @@ void TForm1::AnswerBoxClick()
     if (m_answerGroup->checkedId() != m_state.SlotOrder[0]) {
         reportAnswer(record::Outcome::Wrong, record::AnswerMode::MultipleChoice);
         m_services.playSound(DesktopServices::Sound::Wrong);
-        Answer->setPlainText(QStringLiteral("Error!"));
+        Answer->setPlainText(QString::fromUtf8(quiz::kWrongClick));
         m_state.FirstTry = false;
         countTrial();
         ShowScore();
@@ -81,7 +81,7 @@ void TForm1::AnswerBoxClick()
     }
     reportAnswer(record::Outcome::Right, record::AnswerMode::MultipleChoice);
     if (direction() == quiz::Direction::SpanishToEnglish && !Verbs1->isChecked())
-        Answer->setPlainText(QStringLiteral("Correct!"));
+        Answer->setPlainText(QString::fromUtf8(quiz::kRightClickToEnglish));
     countTrial();
     ++m_state.CorrectCount;
     m_state.SlotOrder.clear();

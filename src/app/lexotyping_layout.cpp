@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The window's controls and menus, placed at their design positions (96 dots per inch, client
-// area 553 x 357).
+// The window's controls and menus, placed at their design positions (windowdesign.h).
 #include "app/lexotyping.h"
 
 #include "app/answeredit.h"
+#include "app/windowdesign.h"
+#include "quiz/distractors.h"
+#include "quiz/quizlists.h"
+#include "quiz/verdicts.h"
 #include "widgets/dialogkeys.h"
 #include "widgets/elastfrm.h"
 
@@ -91,7 +94,7 @@ QTimer *oneShotTimer(QObject *parent, const char *name)
 {
     auto *timer = new QTimer(parent);
     timer->setObjectName(QString::fromLatin1(name));
-    timer->setInterval(1500);
+    timer->setInterval(quiz::kPauseMilliseconds);
     timer->setSingleShot(true);
     return timer;
 }
@@ -192,7 +195,7 @@ void TForm1::createControls()
     column->setContentsMargins(8, 2, 8, 2);
     column->setSpacing(0);
     m_answerGroup = new QButtonGroup(AnswerBox);
-    for (int slot = 0; slot < 4; ++slot) {
+    for (int slot = 0; slot < quiz::kChoiceCount; ++slot) {
         // The items are named by their texts, which each question replaces.
         auto *item = new QRadioButton(QStringLiteral("palabra %1").arg(slot + 1), AnswerBox);
         item->setObjectName(QStringLiteral("AnswerBoxItem%1").arg(slot));
@@ -203,7 +206,7 @@ void TForm1::createControls()
 
     Level = statusBox(client, "Level", {0, 0, 175, 30}, "Level");
     NewAll = statusBox(client, "NewAll", {368, 0, 175, 30}, "New or all words");
-    NewAll->setText(QStringLiteral("New Words Only"));
+    NewAll->setText(QString::fromUtf8(quiz::kNewWordsOnly));
 
     // The sound holders: the clips themselves play through the desktop services.
     OleContainer1 = place<QWidget>(client, "OleContainer1", {448, 112, 25, 33}, arial(11));
@@ -266,28 +269,30 @@ void TForm1::arrangeTabOrder()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// The window was laid out on a screen whose maximised window measured 808 x 580; on the running
-// screen the window, its controls and their fonts grow or shrink in proportion, and follow the
-// window's size from then on. The window never grows past 1280 x 1024, maximised or not, so the
-// quiz stays within reach of the eye on a large screen.
+// On the running screen the window, its controls and their fonts grow or shrink in proportion to
+// the design, and follow the window's size from then on.
 void TForm1::createScaling()
 {
+    using namespace windowdesign;
     ElasticForm1 = new TElasticForm(this);
     ElasticForm1->setObjectName(QStringLiteral("ElasticForm1"));
-    ElasticForm1->setDesignScreenWidth(808);
-    ElasticForm1->setDesignScreenHeight(580);
-    ElasticForm1->setDesignPixelsPerInch(96);
-    ElasticForm1->setMaximumTrackWidth(1280);
-    ElasticForm1->setMaximumTrackHeight(1024);
-    ElasticForm1->setDesignFormWidth(561);
-    ElasticForm1->setDesignFormHeight(424);
-    ElasticForm1->setDesignFormClientWidth(553);
-    ElasticForm1->setDesignFormClientHeight(357);
-    ElasticForm1->setDesignFormLeft(581);
-    ElasticForm1->setDesignFormTop(136);
+    ElasticForm1->setDesignScreenWidth(kScreen.width());
+    ElasticForm1->setDesignScreenHeight(kScreen.height());
+    ElasticForm1->setDesignPixelsPerInch(kPixelsPerInch);
+    ElasticForm1->setMaximumTrackWidth(kMaximumSize.width());
+    ElasticForm1->setMaximumTrackHeight(kMaximumSize.height());
+    ElasticForm1->setDesignFormWidth(kFormSize.width());
+    ElasticForm1->setDesignFormHeight(kFormSize.height());
+    ElasticForm1->setDesignFormClientWidth(kClientSize.width());
+    ElasticForm1->setDesignFormClientHeight(kClientSize.height());
+    ElasticForm1->setDesignFormLeft(kFormPosition.x());
+    ElasticForm1->setDesignFormTop(kFormPosition.y());
     ElasticForm1->setFont(arial(11));
 }
 
+// Some captions and names below are misspelt on purpose ("Multtiple Choice", "Preposiciónes",
+// "Conjuctions", the items `Preposicines1`..., `verbos1`, `VErbos7`): the window keeps these texts
+// exactly as learners and the help document know them.
 void TForm1::createMenus()
 {
     QMenuBar *bar = menuBar();
@@ -307,8 +312,6 @@ void TForm1::createMenus()
     static constexpr std::array<const char *, vocabulary::kGroupCount> kSubmenuStems{
         "Nombres",   "Verbos",       "Pronombres",  "Adjetivos",
         "Adverbios", "Preposicines", "Conjunctivos"};
-    static constexpr std::array<const char *, vocabulary::kGroupCount> kSubmenuCaptions{
-        "Nouns", "Verbs", "Pronouns", "Adjectives", "Adverbs", "Prepositions", "Conjunctions"};
     for (int level = 0; level < vocabulary::kLevelCount; ++level) {
         const auto l = static_cast<std::size_t>(level);
         QMenu *submenu = levels->addMenu(QString::fromUtf8(vocabulary::levelText(level)));
@@ -323,7 +326,8 @@ void TForm1::createMenus()
         for (int g = 0; g < vocabulary::kGroupCount; ++g) {
             const auto gi = static_cast<std::size_t>(g);
             QString name = QString::fromLatin1(kSubmenuStems[gi]) + QString::number(level + 1);
-            QString caption = QString::fromLatin1(kSubmenuCaptions[gi]);
+            // The submenus read like the group box, but for the verbs of "800 Words".
+            QString caption = QString::fromUtf8(vocabulary::groupBoxText(vocabulary::kGroups[gi]));
             if (g == 1 && level == 0)
                 name = QStringLiteral("verbos1");
             if (g == 1 && level == 6)
@@ -375,9 +379,9 @@ void TForm1::createMenus()
 
     QMenu *allOrNew = topMenu(bar, "AllorNew", QStringLiteral("All Words/New Words"));
     auto *allOrNewGroup = new QActionGroup(this);
-    NewWords =
-        radioItem(allOrNew, allOrNewGroup, "NewWords", QStringLiteral("New Words Only"), true);
-    AllWords = radioItem(allOrNew, allOrNewGroup, "AllWords", QStringLiteral("All Words"));
+    NewWords = radioItem(allOrNew, allOrNewGroup, "NewWords",
+                         QString::fromUtf8(quiz::kNewWordsOnly), true);
+    AllWords = radioItem(allOrNew, allOrNewGroup, "AllWords", QString::fromUtf8(quiz::kAllWords));
     connect(NewWords, &QAction::triggered, this, &TForm1::NewWordsClick);
     connect(AllWords, &QAction::triggered, this, &TForm1::AllWordsClick);
 

@@ -5,6 +5,7 @@
 
 #include "app/answeredit.h"
 #include "app/helpdocument.h"
+#include "app/windowdesign.h"
 #include "quiz/messages.h"
 #include "version.h"
 
@@ -26,7 +27,7 @@ TForm1::TForm1(DesktopServices &services, QWidget *parent)
     createControls();
     createMenus();
     setKeyCaptions();
-    resize(561, 424);
+    resize(windowdesign::kFormSize);
     setWindowState(Qt::WindowMaximized);
     createScaling();
     FormCreate();

@@ -73,12 +73,17 @@ void TForm1::loadGroup(Group group)
     AskQuestion();
 }
 
+bool TForm1::groupBoxReads(Group group) const
+{
+    return WordGroup->text() == QString::fromUtf8(vocabulary::groupBoxText(group));
+}
+
 bool TForm1::stillCurrentAfterFallback(Group group) const
 {
     switch (group) {
     case Group::Prepositions: return Prepositions1->isChecked();
-    case Group::Pronouns: return WordGroup->text() == QStringLiteral("Pronouns");
-    case Group::Conjunctions: return WordGroup->text() == QStringLiteral("Conjunctions");
+    case Group::Pronouns:
+    case Group::Conjunctions: return groupBoxReads(group);
     default: return true;
     }
 }

@@ -51,10 +51,10 @@ void TForm1::AskQuestion()
     // Complete the slot order. It is emptied only by a right click, so after anything else the
     // right translation stays in the slot it had.
     do {
-        const int slot = m_services.randomBelow(4);
+        const int slot = m_services.randomBelow(quiz::kChoiceCount);
         if (!m_state.SlotOrder.contains(slot))
             m_state.SlotOrder.append(slot);
-    } while (m_state.SlotOrder.size() < 4);
+    } while (m_state.SlotOrder.size() < quiz::kChoiceCount);
     setAnswerItem(m_state.SlotOrder[0], m_state.CurrentIndex);
     m_state.CurrentEnglish = std::string(
         m_state.tables.EnglishWords[static_cast<std::size_t>(m_state.CurrentIndex)].text());
@@ -90,14 +90,23 @@ void TForm1::PickNextEntry()
         const std::string group = WordGroup->text().toStdString();
         const int offsetNow =
             quiz::listOffset(group, Level->text().toStdString(), NewAll->text().toStdString());
-        m_state.CurrentIndex =
-            std::clamp(quiz::tableIndexFor(position, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
-                       0, kTableSlots - 1);
+        const auto tableIndex = [&](int p) {
+            return std::clamp(quiz::tableIndexFor(p, offsetNow, m_offsetAtLoad, m_loadedGroupSize),
+                              0, kTableSlots - 1);
+        };
+        m_state.CurrentIndex = tableIndex(position);
 
-        // The pick of the one position not done yet is the last of the pass. A restarted sequence
-        // may pick a done position while one is still missing; that pick ends nothing.
-        if (m_state.AskedList.size() == m_state.ListCount - 1 &&
-            !m_state.AskedList.contains(position)) {
+        // The pick of the one position not done yet is the last of the pass, where positions the
+        // filter passes over count as done. A restarted sequence may pick a done position while
+        // one is still missing; that pick ends nothing.
+        const std::vector<bool> done = donePositions(m_state.ListCount);
+        const auto isDone = [&](int p) { return done[static_cast<std::size_t>(p)]; };
+        const auto isSkipped = [&](int p) {
+            const auto index = static_cast<std::size_t>(tableIndex(p));
+            return quiz::skippedByVerbFilter(m_state.tables.EnglishWords[index].text(), verbForms);
+        };
+        if (position < m_state.ListCount &&
+            quiz::lastOfPass(position, m_state.ListCount, isDone, isSkipped)) {
             m_state.AskedList.clear();
             m_state.ListExhausted = true;
         }
@@ -117,16 +126,23 @@ void TForm1::markDone(int position)
         m_state.AskedList.append(position);
 }
 
+// Which of the first `count` list positions are done in this pass.
+std::vector<bool> TForm1::donePositions(int count) const
+{
+    std::vector<bool> done(static_cast<std::size_t>(std::max(count, 0)), false);
+    for (int position : m_state.AskedList) {
+        if (position >= 0 && position < count)
+            done[static_cast<std::size_t>(position)] = true;
+    }
+    return done;
+}
+
 int TForm1::drawUnaskedPosition()
 {
     const int count = std::max(m_state.ListCount, 1);
     // When every position is already done (only possible through skips) any position will do;
     // otherwise draw until one is not done yet.
-    std::vector<bool> done(static_cast<std::size_t>(count), false);
-    for (int position : m_state.AskedList) {
-        if (position >= 0 && position < count)
-            done[static_cast<std::size_t>(position)] = true;
-    }
+    const std::vector<bool> done = donePositions(count);
     if (std::all_of(done.begin(), done.end(), [](bool d) { return d; }))
         return m_services.randomBelow(count);
     while (true) {
@@ -138,8 +154,8 @@ int TForm1::drawUnaskedPosition()
 
 void TForm1::fillWrongChoices()
 {
-    std::array<int, 3> wrong{};
-    if (WordGroup->text() == QStringLiteral("Verbs")) {
+    std::array<int, quiz::kWrongChoiceCount> wrong{};
+    if (groupBoxReads(Group::Verbs)) {
         const std::string_view key = quiz::verbPronounKey(m_state.CurrentEnglish);
         const int direction = quiz::verbWalkDirection(m_state.QuestionIndex);
         int index = m_state.QuestionIndex;
@@ -151,7 +167,8 @@ void TForm1::fillWrongChoices()
         }
     } else {
         m_services.reseed();
-        wrong = quiz::stepRuleIndexes(m_state.QuestionIndex, m_services.randomBelow(4) + 1);
+        wrong = quiz::stepRuleIndexes(m_state.QuestionIndex,
+                                      m_services.randomBelow(quiz::kLargestStep) + 1);
     }
     for (std::size_t i = 0; i < wrong.size(); ++i)
         setAnswerItem(m_state.SlotOrder[static_cast<qsizetype>(i) + 1],

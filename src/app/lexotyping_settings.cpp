@@ -40,7 +40,7 @@ void TForm1::reloadCurrentGroup()
     // Seven tests one after another, each on the box as it reads at that moment: a load that
     // moves on to another group can thus be followed by that group's own reload.
     for (vocabulary::Group group : vocabulary::kGroups) {
-        if (WordGroup->text() == QString::fromUtf8(vocabulary::groupBoxText(group)))
+        if (groupBoxReads(group))
             clickGroupItem(group);
     }
 }

@@ -4,7 +4,7 @@
 
 namespace quiz {
 
-std::array<int, 3> stepRuleIndexes(int questionIndex, int k)
+std::array<int, kWrongChoiceCount> stepRuleIndexes(int questionIndex, int k)
 {
     const int step = questionIndex <= 12 ? k : -k;
     return {questionIndex + step, questionIndex + 2 * step, questionIndex + 3 * step};

@@ -8,10 +8,17 @@
 // Where the three wrong choices of a question come from: neighbouring table entries.
 namespace quiz {
 
+// The choices of a multiple-choice question: the right translation and the wrong ones.
+inline constexpr int kChoiceCount = 4;
+inline constexpr int kWrongChoiceCount = kChoiceCount - 1;
+
+// The step rule's step k is drawn from 1 to this.
+inline constexpr int kLargestStep = 4;
+
 // The table indexes of the wrong choices of a non-verb question at `questionIndex` for a step of
-// k (1 to 4): index + s, + 2s, + 3s, with s = +k up to index 12 and s = -k from 13 on, so they
-// always lie inside the table.
-std::array<int, 3> stepRuleIndexes(int questionIndex, int k);
+// k (1 to kLargestStep): index + s, + 2s, + 3s, with s = +k up to index 12 and s = -k from 13 on,
+// so they always lie inside the table.
+std::array<int, kWrongChoiceCount> stepRuleIndexes(int questionIndex, int k);
 
 // The subject that a verb question's wrong choices share with it: the first of "I ", "you ",
 // "he_(", "we ", "you(", "they", "to " found anywhere in `english`, or "I" when none is (as for

@@ -36,4 +36,20 @@ ListCountDecision listCountFor(std::string_view groupText, std::string_view leve
 // table), the position is taken from the list as it was loaded instead.
 int tableIndexFor(int position, int offsetNow, int offsetAtLoad, int loadedGroupSize);
 
+// Whether the pick of `position` is the last of its pass: it is not done yet, and every other
+// position of the list is done or is one that the verb-form filter passes over. Positions the
+// filter never asks thus cannot hold a pass open after its last asked word. `done` and `skipped`
+// say that of a list position.
+template <typename Done, typename Skipped>
+bool lastOfPass(int position, int listCount, const Done &done, const Skipped &skipped)
+{
+    if (done(position))
+        return false;
+    for (int other = 0; other < listCount; ++other) {
+        if (other != position && !done(other) && !skipped(other))
+            return false;
+    }
+    return true;
+}
+
 } // namespace quiz

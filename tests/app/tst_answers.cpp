@@ -5,6 +5,7 @@
 #include "scriptedservices.h"
 
 #include "app/answeredit.h"
+#include "quiz/verdicts.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -29,7 +30,17 @@ void trigger(TForm1 &form, const QStringList &actions)
 }
 
 void clickRightItem(TForm1 &form) { form.answerItem(form.state().SlotOrder[0])->click(); }
-void clickWrongItem(TForm1 &form) { form.answerItem((form.state().SlotOrder[0] + 1) % 4)->click(); }
+void clickWrongItem(TForm1 &form)
+{
+    form.answerItem((form.state().SlotOrder[0] + 1) % quiz::kChoiceCount)->click();
+}
+
+// The answer box after a typed answer has been judged.
+QString verdict(const QString &typed, bool right)
+{
+    return typed + QString::fromUtf8(quiz::verdictSuffix(right));
+}
+const QString wrongClick = QString::fromUtf8(quiz::kWrongClick);
 
 // The trials and score boxes, as the learner reads them.
 QStringList counts(const TForm1 &form) { return {form.NumTrials->text(), form.Score->text()}; }
@@ -76,6 +87,15 @@ private slots:
         // Spanish to English, verbs: the exact entry; index 0 is "es está" = "he_(she_it) is".
         row("verb to English, exact", true, true, 0, u"he_(she_it) is"_s, true);
         row("verb to English, part", true, true, 0, u"is"_s, false);
+        row("verb to English, strict prefix", true, true, 4, u"I hav"_s, false);
+        row("verb to English, empty", true, true, 4, QString(), false);
+        // Blanks count as typed: each of these would be right if it were trimmed first.
+        row("verb to English, blank after", true, true, 4, u"I have "_s, false);
+        row("verb to English, blank before", true, true, 4, u" I have"_s, false);
+        row("noun to English, blank after", true, false, 1, u"time "_s, false);
+        row("verb to Spanish, blank after", false, true, 4, u"tengo "_s, false);
+        row("verb to Spanish, blank before", false, true, 4, u" he"_s, false);
+        row("noun to Spanish, blank before", false, false, 0, u" palabra"_s, false);
         // Index 4 is "tengo he" = "I have"; a no-break space is byte 0xA0, not a blank.
         row("no-break space is not a blank", true, true, 4, u"I\u00A0have"_s, false);
     }
@@ -101,8 +121,7 @@ private slots:
         quiz->Answer->setPlainText(typed);
         QTest::mouseClick(quiz->Button1, Qt::LeftButton);
 
-        QCOMPARE(quiz->Answer->text(),
-                 typed + (right ? u" is Correct!"_s : u" is NOT Correct! Try Again"_s));
+        QCOMPARE(quiz->Answer->text(), verdict(typed, right));
         QCOMPARE(counts(*quiz), (QStringList{u"1"_s, right ? u"100.00%"_s : u"0.00%"_s}));
         QCOMPARE(quiz.services.sounds, QList<Sound>{right ? Sound::Right : Sound::Wrong});
         QVERIFY(quiz->Timer1->isActive());
@@ -119,7 +138,7 @@ private slots:
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
         QTest::addColumn<QString>("box");
         const Qt::KeyboardModifiers none;
-        const QString answer = u"Answer"_s, judged = u"palabra is Correct!"_s, typed = u"palabra"_s;
+        const QString answer = u"Answer"_s, typed = u"palabra"_s, judged = verdict(typed, true);
         QTest::newRow("Return") << true << answer << int(Qt::Key_Return) << none << judged;
         QTest::newRow("keypad Enter")
             << true << answer << int(Qt::Key_Enter) << (none | Qt::KeypadModifier) << judged;
@@ -154,7 +173,7 @@ private slots:
         QTest::keyClick(target, Qt::Key(key), modifiers);
         // No line break is ever inserted.
         QCOMPARE(quiz->Answer->toPlainText(), box);
-        const bool judged = box.endsWith(u"Correct!"_s);
+        const bool judged = box == verdict(u"palabra"_s, true);
         QCOMPARE(quiz->state().TrialCount, judged ? 1 : 0);
         QCOMPARE(quiz.services.sounds.size(), judged ? 1 : 0);
     }
@@ -169,7 +188,7 @@ private slots:
 
         // Until the next question the box holds the verdict, and a second Check judges that.
         quiz->Button1->click();
-        QCOMPARE(quiz->Answer->toPlainText(), u"palabra is Correct! is NOT Correct! Try Again"_s);
+        QCOMPARE(quiz->Answer->toPlainText(), verdict(verdict(u"palabra"_s, true), false));
         QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
         QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Right, Sound::Wrong}));
         QVERIFY(!quiz->state().FirstTry);
@@ -244,14 +263,14 @@ private slots:
     {
         StartedQuiz quiz;
         clickWrongItem(*quiz);
-        QCOMPARE(quiz->Answer->toPlainText(), u"Error!"_s);
+        QCOMPARE(quiz->Answer->toPlainText(), wrongClick);
         QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"0.00%"_s}));
         QCOMPARE(quiz.services.sounds, QList<Sound>{Sound::Wrong});
         QVERIFY(!quiz->Timer1->isActive() && !quiz->Timer2->isActive());
 
         const int rightSlot = quiz->state().SlotOrder[0];
         clickRightItem(*quiz);
-        QCOMPARE(quiz->Answer->toPlainText(), u"Error!"_s);
+        QCOMPARE(quiz->Answer->toPlainText(), wrongClick);
         QCOMPARE(counts(*quiz), (QStringList{u"2"_s, u"50.00%"_s}));
         QCOMPARE(quiz.services.sounds, (QList<Sound>{Sound::Wrong, Sound::Right}));
         QVERIFY(quiz->state().AskedList.isEmpty());
@@ -260,7 +279,7 @@ private slots:
         QVERIFY(quiz->Timer2->isActive());
 
         // With no right slot left until the next question, a further click is ignored.
-        quiz->answerItem((rightSlot + 2) % 4)->click();
+        quiz->answerItem((rightSlot + 2) % quiz::kChoiceCount)->click();
         QCOMPARE(quiz->state().TrialCount, 2);
         QCOMPARE(quiz.services.sounds.size(), 2);
     }
@@ -271,7 +290,8 @@ private slots:
         QTest::addColumn<bool>("verbs");
         QTest::addColumn<QString>("box");
         QTest::newRow("nouns to Spanish") << false << false << QString();
-        QTest::newRow("nouns to English") << true << false << u"Correct!"_s;
+        QTest::newRow("nouns to English")
+            << true << false << QString::fromUtf8(quiz::kRightClickToEnglish);
         QTest::newRow("verbs to English") << true << true << QString();
     }
 
@@ -291,17 +311,6 @@ private slots:
         QCOMPARE(quiz->state().AskedList, QList<int>{quiz->state().CurrentPosText.toInt()});
         QCOMPARE(counts(*quiz), (QStringList{u"1"_s, u"100.00%"_s}));
         QVERIFY(!quiz->Timer1->isActive() && quiz->Timer2->isActive());
-    }
-
-    void answerBoxClick_doesNothingWhileTheChoicesAreHidden()
-    {
-        StartedQuiz quiz;
-        quiz->TypeAnswer->trigger();
-        quiz->answerItem(quiz->state().SlotOrder[0])->setChecked(true);
-        quiz->AnswerBoxClick();
-        QCOMPARE(quiz->state().TrialCount, 0);
-        QVERIFY(quiz.services.sounds.isEmpty());
-        QCOMPARE(quiz->state().SlotOrder.size(), 4);
     }
 
     void peek_showsTheWholeEntryCountsNothingAndNeverPutsOffTheWipe()
@@ -357,6 +366,11 @@ private slots:
             QTest::mouseClick(key, Qt::LeftButton);
         }
         QCOMPARE(quiz->Answer->toPlainText().isEmpty(), !typeMode);
+        // The right choice, selected while the choices are hidden, is never judged.
+        quiz->answerItem(quiz->state().SlotOrder[0])->setChecked(true);
+        quiz->AnswerBoxClick();
+        QCOMPARE(quiz->state().TrialCount, typeMode ? 0 : 1);
+        QCOMPARE(quiz.services.sounds.size(), typeMode ? 0 : 1);
     }
 
     void answerModes_emptyTheBoxOnlyForTypeAnswer()
@@ -448,7 +462,7 @@ private slots:
         QTest::mouseClick(quiz->Accente, Qt::LeftButton);
         QTest::keyClicks(quiz->Answer, u"have"_s);
         QTest::keyClick(quiz->Answer, Qt::Key_Return);
-        QCOMPARE(quiz->Answer->toPlainText(), u"I have is Correct!"_s);
+        QCOMPARE(quiz->Answer->toPlainText(), verdict(u"I have"_s, true));
     }
 
     void wholePass_asksEveryWordOnceThenOffersTheNextGroup_data()

@@ -5,6 +5,8 @@
 
 #include "app/answeredit.h"
 #include "app/fmxutils.h"
+#include "app/windowdesign.h"
+#include "quiz/verdicts.h"
 #include "widgets/elastfrm.h"
 
 #include <QGroupBox>
@@ -26,6 +28,7 @@ private slots:
     void controls_matchTheirDesign_data();
     void controls_matchTheirDesign();
     void startUp_opensOnTheFirstNounWithTheStartSettings();
+    void activation_startsTheQuizOnlyOnce_data();
     void activation_startsTheQuizOnlyOnce();
     void menuBar_hasTheNineMenusAndTheirItems();
     void levelSubmenus_listTheSevenGroups();
@@ -34,7 +37,6 @@ private slots:
     void exit_saysFarewellOnceEitherWay();
     void help_withoutTheDocumentChangesNothing();
     void help_opensTheDocumentWhereItExists();
-    void about_leavesTheQuizAsItWas();
     void shownWindow_scalesEveryControlInProportion();
 };
 
@@ -136,21 +138,40 @@ void TestMainWindow::startUp_opensOnTheFirstNounWithTheStartSettings()
     QVERIFY(!quiz->AnswerBox->isHidden());
     QVERIFY(quiz->GradBtn1->isEnabled());
     QVERIFY(!quiz->Timer1->isActive() && !quiz->Timer2->isActive());
-    QCOMPARE(quiz->Timer1->interval(), 1500);
-    QCOMPARE(quiz->Timer2->interval(), 1500);
+    QCOMPARE(quiz->Timer1->interval(), quiz::kPauseMilliseconds);
+    QCOMPARE(quiz->Timer2->interval(), quiz::kPauseMilliseconds);
     QVERIFY(quiz.services.messages.isEmpty());
 }
 
+void TestMainWindow::activation_startsTheQuizOnlyOnce_data()
+{
+    QTest::addColumn<bool>("about");
+    QTest::newRow("back from another program") << false;
+    QTest::newRow("back from the About box") << true;
+}
+
+// Coming back from a box, another program or the task bar activates the window again, which
+// leaves level, group, question and counts as they were.
 void TestMainWindow::activation_startsTheQuizOnlyOnce()
 {
+    QFETCH(bool, about);
     StartedQuiz quiz;
+    quiz->Verbs1Click();
     quiz->Button2Click();
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("time"));
-    // Coming back from a box, another program or the task bar activates the window again.
+    quiz->answerItem(quiz->state().SlotOrder[0])->click();
+    const QString question = quiz->Edit1->toPlainText();
+    if (about) {
+        quiz->About1->trigger();
+        QCOMPARE(quiz.services.messages.size(), 1);
+        QVERIFY(quiz.services.messages.first().startsWith(QStringLiteral("Vocarra ")));
+    }
     QEvent activate(QEvent::WindowActivate);
     QApplication::sendEvent(quiz.form.get(), &activate);
-    QCOMPARE(quiz->Edit1->toPlainText(), QStringLiteral("time"));
+    QCOMPARE(quiz->Level->text(), QStringLiteral("100 Words"));
+    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
+    QCOMPARE(quiz->Edit1->toPlainText(), question);
     QCOMPARE(quiz->state().SequencePos, 1);
+    QCOMPARE(quiz->NumTrials->text(), QStringLiteral("1"));
 }
 
 void TestMainWindow::menuBar_hasTheNineMenusAndTheirItems()
@@ -278,22 +299,8 @@ void TestMainWindow::help_opensTheDocumentWhereItExists()
     QCOMPARE(shellText(QString(100, u'x')).size(), 79);
 }
 
-void TestMainWindow::about_leavesTheQuizAsItWas()
-{
-    StartedQuiz quiz;
-    quiz->Verbs1Click();
-    const QString question = quiz->Edit1->toPlainText();
-    quiz->About1->trigger();
-    QCOMPARE(quiz.services.messages.size(), 1);
-    QVERIFY(quiz.services.messages.first().startsWith(QStringLiteral("Vocarra ")));
-    QEvent activate(QEvent::WindowActivate);
-    QApplication::sendEvent(quiz.form.get(), &activate);
-    QCOMPARE(quiz->WordGroup->text(), QStringLiteral("Verbs"));
-    QCOMPARE(quiz->Edit1->toPlainText(), question);
-}
-
-// On screen, every control follows the client area in proportion to its design bounds (553 x 357)
-// and its font grows with it; the Check button keeps the height of its images.
+// On screen, every control follows the client area in proportion to its design bounds and its
+// font grows with it; the Check button keeps the height of its images.
 void TestMainWindow::shownWindow_scalesEveryControlInProportion()
 {
     ScriptedServices services;
@@ -313,12 +320,13 @@ void TestMainWindow::shownWindow_scalesEveryControlInProportion()
     form.setWindowState(Qt::WindowNoState);
     form.resize(1000, 760);
     // The window system may report the new size as its own, which is laid out once it settles.
-    QTRY_VERIFY(qAbs(form.Edit1->width() - qRound(225 * form.centralWidget()->width() / 553.0)) <=
-                2);
+    const QSize designClient = windowdesign::kClientSize;
+    QTRY_VERIFY(qAbs(form.Edit1->width() -
+                     qRound(225.0 * form.centralWidget()->width() / designClient.width())) <= 2);
 
     const QSize client = form.centralWidget()->size();
-    const double rx = client.width() / 553.0;
-    const double ry = client.height() / 357.0;
+    const double rx = double(client.width()) / designClient.width();
+    const double ry = double(client.height()) / designClient.height();
     QCOMPARE(form.ElasticForm1->managedControls().size(), design.size());
     for (auto it = design.cbegin(); it != design.cend(); ++it) {
         QWidget *control = it.key();
@@ -340,7 +348,7 @@ void TestMainWindow::shownWindow_scalesEveryControlInProportion()
                                 .arg(actual.height())));
     }
     QVERIFY(form.Level->font().pixelSize() > levelFont);
-    QVERIFY(form.maximumSize().width() <= 1280 && form.maximumSize().height() <= 1024);
+    QVERIFY(form.maximumSize().boundedTo(windowdesign::kMaximumSize) == form.maximumSize());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -54,18 +54,20 @@ private slots:
         QTest::addColumn<int>("newQuestionsFirst");
         QTest::addColumn<int>("expectedIndex");
         QTest::addColumn<bool>("spanish");
+        QTest::addColumn<int>("nextIndex"); // after "New Question"; -1: drawn at random
         // Each choice of a direction asks the next word at once, so twice is two words on.
-        QTest::newRow("Spanish to English") << u"SpanishtoEnglish1"_s << 0 << 2 << true;
-        QTest::newRow("English to Spanish") << u"EnglishtoSpanish1"_s << 0 << 2 << false;
+        QTest::newRow("Spanish to English") << u"SpanishtoEnglish1"_s << 0 << 2 << true << 3;
+        QTest::newRow("English to Spanish") << u"EnglishtoSpanish1"_s << 0 << 2 << false << 3;
         // A reload starts the list again, however often it is chosen.
-        QTest::newRow("All Words") << u"AllWords"_s << 3 << 0 << false;
-        QTest::newRow("New Words Only") << u"NewWords"_s << 3 << 0 << false;
-        QTest::newRow("a word group") << u"Nouns1"_s << 3 << 0 << false;
-        // The other settings leave the word on display alone.
-        QTest::newRow("Random") << u"Random1"_s << 3 << 3 << false;
-        QTest::newRow("Successive") << u"Sequence"_s << 3 << 3 << false;
-        QTest::newRow("Type Answer") << u"TypeAnswer"_s << 3 << 3 << false;
-        QTest::newRow("Infinitives and p.p.") << u"Infinitives"_s << 3 << 3 << false;
+        QTest::newRow("All Words") << u"AllWords"_s << 3 << 0 << false << 1;
+        QTest::newRow("New Words Only") << u"NewWords"_s << 3 << 0 << false << 1;
+        QTest::newRow("a word group") << u"Nouns1"_s << 3 << 0 << false << 1;
+        // The other settings leave the word on display alone; "Successive" restarts the
+        // sequence at the next question.
+        QTest::newRow("Random") << u"Random1"_s << 3 << 3 << false << -1;
+        QTest::newRow("Successive") << u"Sequence"_s << 3 << 3 << false << 0;
+        QTest::newRow("Type Answer") << u"TypeAnswer"_s << 3 << 3 << false << 4;
+        QTest::newRow("Infinitives and p.p.") << u"Infinitives"_s << 3 << 3 << false << 4;
     }
 
     void settingChosenAgain_repeatsItsEffect()
@@ -74,6 +76,7 @@ private slots:
         QFETCH(int, newQuestionsFirst);
         QFETCH(int, expectedIndex);
         QFETCH(bool, spanish);
+        QFETCH(int, nextIndex);
         StartedQuiz quiz;
         for (int i = 0; i < newQuestionsFirst; ++i)
             clickButton(*quiz, "Button2");
@@ -83,16 +86,10 @@ private slots:
         QCOMPARE(quiz->state().QuestionIndex, expectedIndex);
         QCOMPARE(quiz->Edit1->toPlainText(), wordAt(*quiz, expectedIndex, spanish));
         QVERIFY(quiz.services.messages.isEmpty());
-    }
-
-    void successiveChosenAgain_restartsAtTheFirstWord()
-    {
-        StartedQuiz quiz;
-        for (int i = 0; i < 4; ++i)
-            clickButton(*quiz, "Button2");
-        trigger(*quiz, u"Sequence"_s);
+        if (nextIndex < 0)
+            return;
         clickButton(*quiz, "Button2");
-        QCOMPARE(quiz->Edit1->toPlainText(), u"word"_s);
+        QCOMPARE(quiz->Edit1->toPlainText(), wordAt(*quiz, nextIndex, spanish));
     }
 
     void direction_setsRepeatAndTheQuestionTable()
@@ -138,24 +135,47 @@ private slots:
     }
 
     // After a hand-over the group box names the group that took over, so the new/all switch
-    // reloads that group, without a second notice.
+    // reloads that group (its list and its questions), without a second notice.
+    void newAllSwitch_afterAFallback_reloadsTheGroupThatTookOver_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("taker");
+        QTest::addColumn<int>("allCount");
+        QTest::addColumn<QString>("firstOfAll");
+        QTest::addColumn<int>("newCount");
+        QTest::addColumn<QString>("firstOfNew");
+        QTest::newRow("prepositions at 700 to the conjunctions")
+            << 6 << u"Prepositions1"_s << u"Conjunctions"_s << 13 << u"if"_s << 1 << u"than"_s;
+        QTest::newRow("pronouns at 1000 to the adjectives")
+            << 9 << u"Pronouns1"_s << u"Adjectives"_s << 208 << u"the"_s << 15 << u"pretty"_s;
+    }
+
     void newAllSwitch_afterAFallback_reloadsTheGroupThatTookOver()
     {
+        QFETCH(int, level);
+        QFETCH(QString, item);
+        QFETCH(QString, taker);
+        QFETCH(int, allCount);
+        QFETCH(QString, firstOfAll);
+        QFETCH(int, newCount);
+        QFETCH(QString, firstOfNew);
         StartedQuiz quiz;
-        quiz->levelItems[6]->menu()->aboutToShow(); // "700 Words"
-        trigger(*quiz, u"Prepositions1"_s);
+        quiz->levelItems[static_cast<std::size_t>(level)]->menu()->aboutToShow();
+        trigger(*quiz, item);
         QCOMPARE(quiz.services.messages.size(), 1);
-        QCOMPARE(quiz->WordGroup->text(), u"Conjunctions"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
 
         trigger(*quiz, u"AllWords"_s);
-        QCOMPARE(quiz->WordGroup->text(), u"Conjunctions"_s);
-        QVERIFY(quiz->Conjunctions1->isChecked());
-        QCOMPARE(quiz->state().ListCount, 13);
-        QCOMPARE(quiz->Edit1->toPlainText(), u"if"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
+        QVERIFY(quiz->findChild<QAction *>(taker + u'1')->isChecked());
+        QCOMPARE(quiz->state().ListCount, allCount);
+        QCOMPARE(quiz->Edit1->toPlainText(), firstOfAll);
 
         trigger(*quiz, u"NewWords"_s);
-        QCOMPARE(quiz->state().ListCount, 1);
-        QCOMPARE(quiz->Edit1->toPlainText(), u"than"_s);
+        QCOMPARE(quiz->WordGroup->text(), taker);
+        QCOMPARE(quiz->state().ListCount, newCount);
+        QCOMPARE(quiz->Edit1->toPlainText(), firstOfNew);
         QCOMPARE(quiz.services.messages.size(), 1);
     }
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quiz/messages.h"
+#include "quiz/verdicts.h"
 #include "testbytes.h"
 
 #include <QTest>
@@ -19,7 +20,18 @@ private slots:
     void fallback_movesToTheNextGroup_data();
     void fallback_movesToTheNextGroup();
     void nextGroupAndLevel_stopAfterTheLast();
+    void verdicts_readAsLearnersKnowThem();
 };
+
+// The window and its tests take these from the quiz layer; here they are pinned once.
+void TestMessages::verdicts_readAsLearnersKnowThem()
+{
+    QCOMPARE(bytesOf(verdictSuffix(true)), QByteArray(" is Correct!"));
+    QCOMPARE(bytesOf(verdictSuffix(false)), QByteArray(" is NOT Correct! Try Again"));
+    QCOMPARE(bytesOf(kWrongClick), QByteArray("Error!"));
+    QCOMPARE(bytesOf(kRightClickToEnglish), QByteArray("Correct!"));
+    QCOMPARE(kPauseMilliseconds, 1500);
+}
 
 void TestMessages::endOfListQuestion_namesTheList()
 {

@@ -5,10 +5,10 @@
 #include "scriptedservices.h"
 
 #include "app/answeredit.h"
-#include "app/textcodec.h"
+#include "quiz/distractors.h"
 #include "quiz/messages.h"
 #include "quiz/scoretext.h"
-#include "vocabulary/cp1252.h"
+#include "quiz/verdicts.h"
 #include "vocabulary/levels.h"
 
 #include <QAbstractButton>
@@ -113,39 +113,12 @@ QList<QAbstractButton *> usableButtons(TForm1 &form)
     return buttons;
 }
 
-// The judging rule for a typed answer, stated on its own: `typed` as the learner typed it (it is
-// composed first), `expected` the whole entry.
-bool judgedRight(const QString &typed, const QString &expected, bool toSpanish, bool verbs)
-{
-    const QString answer = typed.normalized(QString::NormalizationForm_C);
-    for (char32_t c : answer.toUcs4()) {
-        if (!vocabulary::encodeCp1252(c))
-            return false;
-    }
-    if (!toSpanish && verbs)
-        return answer == expected;
-    if (answer.isEmpty() || !expected.contains(answer))
-        return false;
-    if (!toSpanish)
-        return true;
-    const qsizetype n = answer.size();
-    const qsizetype length = expected.size();
-    if (!expected.contains(u' '))
-        return n == length;
-    const qsizetype p = expected.indexOf(answer);
-    const bool followedByBlank = p + n < length && expected[p + n] == u' ';
-    const bool lastTranslation = n < length && expected[length - n - 1] == u' ';
-    return followedByBlank || lastTranslation;
-}
-
 // What is known just before an action, to check what the action did.
 struct Before {
     int trials = 0;
     int correct = 0;
+    qsizetype sounds = 0;
     QString typed;
-    QString expected;
-    bool toSpanish = true;
-    bool verbs = false;
     int rightSlot = -1;
 };
 
@@ -161,7 +134,7 @@ public:
     {
         TForm1 &form = **m_quiz;
         said = describe(action);
-        const Before before = snapshot(form);
+        const Before before = snapshot(*m_quiz);
         bool countsMayFall = false;
         int clickedSlot = -1;
         switch (action.kind) {
@@ -182,7 +155,7 @@ public:
             QAbstractButton *button = buttons.at(action.a % buttons.size());
             said = QStringLiteral("click ") + button->objectName();
             countsMayFall = button->objectName() == QStringLiteral("Reset1");
-            for (int slot = 0; slot < 4; ++slot) {
+            for (int slot = 0; slot < quiz::kChoiceCount; ++slot) {
                 if (form.answerItem(slot) == button)
                     clickedSlot = slot;
             }
@@ -231,11 +204,11 @@ public:
             if (auto failure = leave(action.a % 2 == 0))
                 return failure;
             freshWindow();
-            return check(**m_quiz, snapshot(**m_quiz), true, -1);
+            return check(*m_quiz, snapshot(*m_quiz), true, -1);
         }
         // Between two actions of the learner the event loop runs.
         QCoreApplication::processEvents();
-        return check(form, before, countsMayFall, clickedSlot);
+        return check(*m_quiz, before, countsMayFall, clickedSlot);
     }
 
 private:
@@ -263,26 +236,22 @@ private:
         return std::nullopt;
     }
 
-    static Before snapshot(const TForm1 &form)
+    static Before snapshot(StartedQuiz &quiz)
     {
         Before before;
-        const QuizState &state = form.state();
+        const QuizState &state = quiz->state();
         before.trials = state.TrialCount;
         before.correct = state.CorrectCount;
-        before.typed = form.Answer->text();
-        before.toSpanish = form.EnglishtoSpanish1->isChecked();
-        before.verbs = form.Verbs1->isChecked();
-        const auto &table =
-            before.toSpanish ? state.tables.SpanishWords : state.tables.EnglishWords;
-        before.expected =
-            entryToQString(table[static_cast<std::size_t>(state.QuestionIndex)].text());
+        before.sounds = quiz.services.sounds.size();
+        before.typed = quiz->Answer->text();
         before.rightSlot = state.SlotOrder.isEmpty() ? -1 : state.SlotOrder[0];
         return before;
     }
 
-    static std::optional<QString> check(const TForm1 &form, const Before &before,
-                                        bool countsMayFall, int clickedSlot)
+    static std::optional<QString> check(StartedQuiz &quiz, const Before &before, bool countsMayFall,
+                                        int clickedSlot)
     {
+        const TForm1 &form = *quiz;
         const QuizState &state = form.state();
         const auto group = vocabulary::groupFromBoxText(form.WordGroup->text().toStdString());
         if (!group)
@@ -322,21 +291,30 @@ private:
 
         if (state.TrialCount != before.trials + 1)
             return std::nullopt;
+        // One judged answer: its count, its sound and its verdict agree with each other.
         const bool countedRight = state.CorrectCount == before.correct + 1;
-        const QString verdict = form.Answer->text();
-        if (verdict == before.typed + QStringLiteral(" is Correct!") ||
-            verdict == before.typed + QStringLiteral(" is NOT Correct! Try Again")) {
-            const bool right =
-                judgedRight(before.typed, before.expected, before.toSpanish, before.verbs);
-            if (countedRight != right)
-                return QStringLiteral("\"%1\" for \"%2\" judged %3")
-                    .arg(before.typed.left(60), before.expected,
-                         countedRight ? QStringLiteral("right") : QStringLiteral("wrong"));
-        } else if (clickedSlot >= 0 && countedRight != (clickedSlot == before.rightSlot)) {
-            return QStringLiteral("a click on slot %1 with the right one in %2 judged %3")
-                .arg(clickedSlot)
-                .arg(before.rightSlot)
-                .arg(countedRight ? QStringLiteral("right") : QStringLiteral("wrong"));
+        const QList<DesktopServices::Sound> &sounds = quiz.services.sounds;
+        const auto rightSound = DesktopServices::Sound::Right;
+        if (sounds.size() != before.sounds + 1 || (sounds.last() == rightSound) != countedRight)
+            return QStringLiteral("a judged answer counted %1 played %2 sounds, the last %3")
+                .arg(countedRight ? QStringLiteral("right") : QStringLiteral("wrong"))
+                .arg(sounds.size() - before.sounds)
+                .arg(sounds.isEmpty() || sounds.last() != rightSound ? QStringLiteral("wrong")
+                                                                     : QStringLiteral("right"));
+        if (countedRight && !form.Timer2->isActive())
+            return QStringLiteral("a right answer did not arm the next question");
+        if (clickedSlot >= 0) {
+            if (countedRight != (clickedSlot == before.rightSlot))
+                return QStringLiteral("a click on slot %1 with the right one in %2 judged %3")
+                    .arg(clickedSlot)
+                    .arg(before.rightSlot)
+                    .arg(countedRight ? QStringLiteral("right") : QStringLiteral("wrong"));
+        } else if (form.Answer->text() !=
+                   before.typed + QString::fromUtf8(quiz::verdictSuffix(countedRight))) {
+            return QStringLiteral("\"%1\" counted %2 but the box reads \"%3\"")
+                .arg(before.typed.left(60),
+                     countedRight ? QStringLiteral("right") : QStringLiteral("wrong"),
+                     form.Answer->text().left(80));
         }
         return std::nullopt;
     }

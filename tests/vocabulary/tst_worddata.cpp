@@ -6,6 +6,7 @@
 #include "vocabulary/groupwords.h"
 #include "vocabulary/wordtables.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <memory>
@@ -30,6 +31,7 @@ private slots:
     void entry_atIndex();
     void everySourceText_fitsASlotAndSurvivesConversion();
     void fill_leavesTheSlotsBehindTheGroupAlone();
+    void everyPair_matchesTheGoldenCopy();
 };
 
 // The level names are the level box texts, and each level's lines expand to exactly the block
@@ -147,6 +149,39 @@ void TestWordData::fill_leavesTheSlotsBehindTheGroupAlone()
         QCOMPARE(bytesOf(tables->EnglishWords[slot].text()), expected(&WordPair::english));
         QCOMPARE(bytesOf(tables->SpanishWords[slot].text()), expected(&WordPair::spanish));
     }
+}
+
+// Every pair of every group, in table order and with its exact texts, against the copy kept in
+// allwords.tsv (see its header), so that a changed letter anywhere in the lists fails here.
+void TestWordData::everyPair_matchesTheGoldenCopy()
+{
+    QFile golden(QFINDTESTDATA("allwords.tsv"));
+    QVERIFY2(golden.open(QIODevice::ReadOnly), "allwords.tsv not found");
+    QByteArrayList expected;
+    for (const QByteArray &line : golden.readAll().split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            expected << line;
+    }
+    QCOMPARE(expected.value(0), QByteArray("group\tindex\tenglish\tspanish"));
+    expected.removeFirst();
+
+    const auto tables = std::make_unique<WordTables>();
+    QByteArrayList actual;
+    for (Group group : kGroups) {
+        tables->fill(group);
+        for (int slot = 0; slot < groupSize(group); ++slot) {
+            const auto s = std::size_t(slot);
+            actual << bytesOf(groupBoxText(group)) + '\t' + QByteArray::number(slot) + '\t' +
+                          utf8Of(tables->EnglishWords[s]) + '\t' + utf8Of(tables->SpanishWords[s]);
+        }
+    }
+    for (qsizetype i = 0; i < std::min(expected.size(), actual.size()); ++i) {
+        const QByteArray difference =
+            "first differing pair: " + actual[i] + "\n  the copy has: " + expected[i];
+        QVERIFY2(actual[i] == expected[i], difference.constData());
+    }
+    QCOMPARE(actual.size(), expected.size());
+    QCOMPARE(actual.size(), 3495);
 }
 
 QTEST_APPLESS_MAIN(TestWordData)

@@ -7,6 +7,8 @@
 #include "app/answeredit.h"
 #include "app/lexotyping.h"
 #include "app/silentservices.h"
+#include "app/windowdesign.h"
+#include "quiz/distractors.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,8 +19,6 @@
 #include <map>
 
 namespace {
-
-constexpr QSize kDesignClient(553, 357);
 
 // Shows the expected answer as Peek does, and reads it back from the answer box.
 QString peek(TForm1 &form)
@@ -32,7 +32,7 @@ QString peek(TForm1 &form)
 void chooseRightAnswer(TForm1 &form)
 {
     const QString expected = peek(form);
-    for (int slot = 0; slot < 4; ++slot) {
+    for (int slot = 0; slot < quiz::kChoiceCount; ++slot) {
         if (form.answerItem(slot)->text() == expected) {
             form.answerItem(slot)->click();
             return;
@@ -106,10 +106,10 @@ QImage renderHelpScene(const QString &name)
     // The scaling of the window may change what the menus need, so the width is measured again
     // at each size until the menus fit (a few rounds at most).
     const QMenuBar *menus = form.menuBar();
-    int width = kDesignClient.width();
+    const QSize design = windowdesign::kClientSize;
+    int width = design.width();
     for (int round = 0; round < 4; ++round) {
-        form.resize(width,
-                    kDesignClient.height() * width / kDesignClient.width() + menus->height());
+        form.resize(width, design.height() * width / design.width() + menus->height());
         QApplication::processEvents();
         const int needed = menus->sizeHint().width();
         if (needed <= form.width())
