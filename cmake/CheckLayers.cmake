@@ -3,18 +3,20 @@
 # Fails when a layer includes a layer above it:
 #     cmake -DROOT=<source folder> -P cmake/CheckLayers.cmake
 # The layers, from the bottom: vocabulary; quiz, widgets and the learner record beside each other;
-# the main window (app) on top, and beside it the audio module, which implements only the window's
-# sound interface. The word-list export (the files directly in tools/) stays on the
-# vocabulary and the record, so that it needs neither the window nor its widgets. An include names
-# a layer by its folder, "quiz/judging.h" or "../quiz/judging.h", as the sources write them.
+# the main window (app) and the Progress window (progress) on top, beside each other, and beside
+# them the audio module, which implements only the window's sound interface. The word-list
+# export (the files directly in tools/) stays on the vocabulary and the record, so that it needs
+# neither the window nor its widgets. An include names a layer by its folder, "quiz/judging.h" or
+# "../quiz/judging.h", as the sources write them.
 
 # Each rule: the folder under ROOT, whether its subfolders count, and the layers it must not reach.
 set(rules
-    "src/vocabulary|RECURSE|quiz app widgets record"
-    "src/widgets|RECURSE|quiz app record"
-    "src/quiz|RECURSE|app widgets"
-    "src/record|RECURSE|quiz app widgets"
-    "src/audio|RECURSE|vocabulary quiz widgets record"
+    "src/vocabulary|RECURSE|quiz app widgets record progress audio"
+    "src/widgets|RECURSE|quiz app record progress audio"
+    "src/quiz|RECURSE|app widgets progress audio"
+    "src/record|RECURSE|quiz app widgets progress audio"
+    "src/progress|RECURSE|quiz app audio"
+    "src/audio|RECURSE|vocabulary quiz widgets record progress"
     "tools|TOP|app widgets"
 )
 

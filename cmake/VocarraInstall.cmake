@@ -21,11 +21,12 @@ function(vocarra_install_gzipped source destination)
     install(FILES "${output}" DESTINATION "${destination}")
 endfunction()
 
-install(TARGETS vocarra vocarra-words RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(TARGETS vocarra vocarra-words vocarra-progress RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The help document goes to the data folder rather than the documentation folder: minimal
 # systems often drop /usr/share/doc, and the program needs the document to open it.
 install(FILES "${VOCARRA_HELP_PDF}" DESTINATION "${CMAKE_INSTALL_DATADIR}/vocarra")
-install(FILES "${VOCARRA_DESKTOP_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${VOCARRA_DESKTOP_FILE}" "${VOCARRA_PROGRESS_DESKTOP_FILE}"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${VOCARRA_METAINFO_FILE}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES "${VOCARRA_ICON_SVG}" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
 install(DIRECTORY "${VOCARRA_ICON_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor")
@@ -33,3 +34,4 @@ install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright" DESTINATION "${CMAKE_I
 vocarra_install_gzipped("${PROJECT_SOURCE_DIR}/packaging/changelog" "${CMAKE_INSTALL_DOCDIR}")
 vocarra_install_gzipped("${PROJECT_SOURCE_DIR}/packaging/man/vocarra.1" "${CMAKE_INSTALL_MANDIR}/man1")
 vocarra_install_gzipped("${PROJECT_SOURCE_DIR}/packaging/man/vocarra-words.1" "${CMAKE_INSTALL_MANDIR}/man1")
+vocarra_install_gzipped("${PROJECT_SOURCE_DIR}/packaging/man/vocarra-progress.1" "${CMAKE_INSTALL_MANDIR}/man1")

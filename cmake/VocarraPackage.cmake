@@ -13,7 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION "Vocarra drills the 1,000 most frequent English wo
 Spanish equivalents, in both directions: nouns, verbs in their conjugated
 forms, pronouns, adjectives with their articles, adverbs, prepositions and
 conjunctions, in ten levels. Answers are chosen from four candidates or
-typed with on-screen accent keys.")
+typed with on-screen accent keys. A record of the answers, kept on the
+computer only, shows in the Progress window which words of each group and
+level are known, the trend of the answers and the words missed.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -12,6 +12,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-charts-dev libgl-dev
+    libqt6opengl6-dev          # Debian's CMake files of Qt Charts look for those of Qt OpenGL
     libqt6sql6-sqlite          # the learner's record is an SQLite database
     qt6-qpa-plugins            # the offscreen platform the build draws the help pictures on
     fonts-liberation           # metric-compatible stand-in for Arial

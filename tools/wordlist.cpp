@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist.h"
 
+#include "missedselection.h"
 #include "safewrite.h"
 #include "wordselection.h"
+
+#include "record/recordlocation.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>
@@ -26,9 +29,9 @@ constexpr std::array<std::pair<std::string_view, Format>, 4> kFormatNames{
     {{"tsv", Format::Tsv}, {"csv", Format::Csv}, {"kvtml", Format::Kvtml}, {"anki", Format::Anki}}};
 
 // The names of the options that take a value, in the order their values are checked.
-constexpr std::array<QLatin1String, 4> kValueOptions{QLatin1String("format"),
-                                                     QLatin1String("group"), QLatin1String("level"),
-                                                     QLatin1String("output")};
+constexpr std::array<QLatin1String, 5> kValueOptions{
+    QLatin1String("format"), QLatin1String("group"), QLatin1String("level"),
+    QLatin1String("output"), QLatin1String("record")};
 
 QByteArrayView bytes(std::string_view text) { return {text.data(), qsizetype(text.size())}; }
 
@@ -56,6 +59,10 @@ QString takeValue(Options &options, QLatin1String option, const QString &value)
         if (value.isEmpty())
             return QStringLiteral("option --output needs a file name");
         options.outputPath = value;
+    } else if (option == QLatin1String("record")) {
+        if (value.isEmpty())
+            return QStringLiteral("option --record needs a file name");
+        options.recordPath = value;
     } else if (option == QLatin1String("group")) {
         options.group = groupFromName(utf8);
         if (!options.group)
@@ -127,6 +134,8 @@ int writeToStandardOutput(std::string_view text, std::ostream &out, std::ostream
 std::string titleOf(const Options &options)
 {
     std::string title = "Vocarra English-Spanish";
+    if (options.missed)
+        title += ", the words you miss";
     if (options.group)
         title += std::string(": ") + std::string(vocabulary::groupBoxText(*options.group));
     if (options.level)
@@ -191,6 +200,8 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments)
     QCommandLineParser parser;
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     parser.addOption(help);
+    const QCommandLineOption missed(QStringLiteral("missed"));
+    parser.addOption(missed);
     for (QLatin1String name : kValueOptions)
         parser.addOption(QCommandLineOption(name, {}, QStringLiteral("value")));
     const bool parsed = parser.parse(QStringList(QString::fromLatin1(bytes(kProgramName))) + words);
@@ -198,6 +209,7 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments)
         return usageError("unknown argument '" + notUnderstood(parser, words) + u'\'');
 
     Options options;
+    options.missed = parser.isSet(missed);
     if (parser.isSet(help)) {
         options.help = true;
         return {options, {}};
@@ -213,12 +225,15 @@ ParsedArguments parseArguments(std::span<const std::string_view> arguments)
                 return usageError(error);
         }
     }
+    if (options.recordPath && !options.missed)
+        return usageError(QStringLiteral("option --record goes with --missed"));
     return {options, {}};
 }
 
 std::string_view usageText()
 {
-    return "Usage: vocarra-words [--format FORMAT] [--group NAME] [--level LEVEL] [--output FILE]\n"
+    return "Usage: vocarra-words [--format FORMAT] [--group NAME] [--level LEVEL] [--missed]\n"
+           "                     [--record FILE] [--output FILE]\n"
            "\n"
            "Writes the English/Spanish word pairs of Vocarra, group by group in menu order and\n"
            "level by level within a group, as UTF-8 text in one of these formats:\n"
@@ -252,13 +267,18 @@ std::string_view usageText()
            "                   Adverbs, Prepositions or Conjunctions (any letter case)\n"
            "  --level LEVEL    only the words that are new at LEVEL, the list the quiz asks\n"
            "                   with \"New Words Only\"; LEVEL is \"300 Words\", 300 or 3\n"
+           "  --missed         only the words you still miss: those whose latest answer at\n"
+           "                   the first try, in either direction, was wrong or a Peek,\n"
+           "                   as your Vocarra record says\n"
+           "  --record FILE    with --missed, read the record FILE instead of your own\n"
            "  --output FILE    write to FILE instead of standard output; FILE is replaced\n"
            "                   only once the whole list is written\n"
            "  -h, --help       show this text and exit\n"
            "An option's value may also follow an \"=\", as in --format=csv.\n"
            "\n"
            "Exit status: 0 on success, 1 when the output cannot be written,\n"
-           "2 when the command line is wrong.\n";
+           "2 when the command line is wrong, or with --missed when there is no record or\n"
+           "it cannot be read.\n";
 }
 
 std::string wordListTsv(std::span<const vocabulary::Group> groups)
@@ -274,7 +294,11 @@ std::vector<LevelBlock> selectedBlocks(const Options &options)
 
 std::string exportText(const Options &options)
 {
-    const std::vector<LevelBlock> blocks = selectedBlocks(options);
+    return formatText(options, selectedBlocks(options));
+}
+
+std::string formatText(const Options &options, std::span<const LevelBlock> blocks)
+{
     switch (options.format) {
     case Format::Tsv: return tsvText(blocks);
     case Format::Csv: return csvText(blocks);
@@ -306,7 +330,18 @@ int run(std::span<const std::string_view> arguments, std::ostream &out, std::ost
     }
 
     // The text is built before the file is touched, so a failure can never leave half a list.
-    const std::string text = exportText(options);
+    std::string text;
+    if (options.missed) {
+        const MissedSelection missed = missedPairs(
+            options.recordPath.value_or(record::defaultRecordPath()), options.group, options.level);
+        if (!missed.error.empty()) {
+            err << kProgramName << ": " << missed.error << '\n';
+            return kExitNoRecord;
+        }
+        text = formatText(options, pickPairs(missed.keys, options.format).blocks);
+    } else {
+        text = exportText(options);
+    }
     if (options.outputPath) {
         const std::optional<std::string> error = writeFileSafely(*options.outputPath, text);
         if (!error)

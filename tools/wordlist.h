@@ -24,6 +24,8 @@ namespace wordlist {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitWriteFailed = 1;
 inline constexpr int kExitUsage = 2;
+// With --missed: no record, or one that cannot be read.
+inline constexpr int kExitNoRecord = 2;
 
 struct Options {
     bool help = false;
@@ -31,6 +33,8 @@ struct Options {
     std::optional<vocabulary::Group> group; // nothing: every group
     std::optional<int> level;               // nothing: every level; else its new words only
     std::optional<QString> outputPath;      // nothing: standard output
+    bool missed = false;                    // only the words the learner's record says are missed
+    std::optional<QString> recordPath;      // nothing: the learner's own record
 };
 
 // The options, or in `error` what is wrong with the command line (empty when it is valid).
@@ -64,6 +68,9 @@ std::vector<LevelBlock> selectedBlocks(const Options &options);
 
 // The whole output for `options`, in their format.
 std::string exportText(const Options &options);
+
+// `blocks` as the whole output in the format of `options`.
+std::string formatText(const Options &options, std::span<const LevelBlock> blocks);
 
 // Runs the tool as main() would and returns its exit status. `out` receives the list (unless a
 // file is named) and the help text; `err` receives the error messages.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "record/recordschema.h"
 
+#include "record/recordsummaries.h"
 #include "vocabulary/levels.h"
 
 #include <QSqlDatabase>
@@ -62,6 +63,7 @@ QStringList migrationStep(int fromVersion)
     switch (fromVersion) {
     case 0: return createFirstSchema();
     case 1: return addLevelsAndTypedText();
+    case 2: return summaryTablesSql() + summaryBackfillSql();
     default: return {};
     }
 }

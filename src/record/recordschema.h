@@ -27,8 +27,9 @@ class QSqlError;
 namespace record {
 
 // PRAGMA user_version of a record this program writes. Version 1 lacked new_at_level, typed_text
-// and the per-word index; a record at version 1 is brought forward when it is opened for writing.
-inline constexpr int kRecordSchemaVersion = 2;
+// and the per-word index; version 2 lacked the running totals of recordsummaries.h. An earlier
+// record is brought forward when it is opened for writing.
+inline constexpr int kRecordSchemaVersion = 3;
 
 // PRAGMA application_id of every Vocarra record ("Voca"): an SQLite file without it belongs to
 // some other program.

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "wordlist.h"
 
+#include "recordfixture.h"
 #include "testbytes.h"
 #include "vocabulary/cp1252.h"
 #include "vocabulary/groupwords.h"
@@ -152,6 +153,9 @@ private slots:
                                      << QByteArray("--level given more than once");
         QTest::newRow("empty file name")
             << QStringList{"--output="} << 2 << QByteArray("--output needs a file name");
+        QTest::newRow("a record without --missed")
+            << QStringList{"--record", "progress.sqlite"} << 2
+            << QByteArray("--record goes with --missed");
     }
     void commandLine_givesStatusAndMessage()
     {
@@ -259,6 +263,56 @@ private slots:
 
     // The list goes into the named file with the permissions a new file gets, or through a link
     // into the file it names, which keeps its own permissions.
+    // Nouns 3 and 20 and adjective 70 are missed (wrong or a Peek at the latest first try);
+    // noun 5 was missed once but is right now; adjective 0 is right.
+    void missed_selectsTheWordsStillMissed_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<QByteArray>>("rows"); // group and index of each TSV line
+        QTest::newRow("all") << QStringList{}
+                             << QList<QByteArray>{"Nouns\t3", "Nouns\t20", "Adjectives\t70"};
+        QTest::newRow("one group")
+            << QStringList{"--group", "nouns"} << QList<QByteArray>{"Nouns\t3", "Nouns\t20"};
+        QTest::newRow("one level")
+            << QStringList{"--level", "200"} << QList<QByteArray>{"Nouns\t20"};
+        QTest::newRow("a group and a level without misses")
+            << QStringList{"--group", "adjectives", "--level", "1"} << QList<QByteArray>{};
+    }
+
+    void missed_selectsTheWordsStillMissed()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<QByteArray>, rows);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
+        QVERIFY(prepareRecord(path, {{0, 3, 0, true, 0, 1000},
+                                     {0, 5, 1, true, 0, 1000},
+                                     {0, 5, 1, true, 1, 2000},
+                                     {0, 20, 1, true, 2, 3000},
+                                     {3, 0, 0, true, 1, 1000},
+                                     {3, 70, 0, true, 1, 1000},
+                                     {3, 70, 1, true, 0, 1500}}));
+        const RunResult result = runTool(QStringList{"--missed", "--record", path} + arguments);
+        QCOMPARE(result.status, 0);
+        QList<QByteArray> lines = result.out.split('\n');
+        QCOMPARE(lines.takeFirst(), QByteArray("group\tindex\tenglish\tspanish"));
+        lines.removeAll(QByteArray());
+        QCOMPARE(lines.size(), rows.size());
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            QVERIFY2(lines[i].startsWith(rows[i] + '\t'), lines[i].constData());
+    }
+
+    void missed_withoutARecordExitsWithTwo()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("progress.sqlite"));
+        const RunResult result = runTool({"--missed", "--record", path});
+        QCOMPARE(result.status, 2);
+        QVERIFY(result.out.isEmpty());
+        QVERIFY2(result.err.contains("There is no record at"), result.err.constData());
+        QVERIFY(!QFile::exists(path));
+    }
+
     void outputFile_isReplacedWhole()
     {
         QTemporaryDir dir;

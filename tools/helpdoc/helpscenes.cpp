@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpscenes.h"
 
+#include "progressscene.h"
+
 #include "app/answeredit.h"
 #include "app/lexotyping.h"
 #include "app/silentservices.h"
@@ -81,11 +83,14 @@ QStringList helpSceneNames()
     QStringList names;
     for (const auto &[name, scene] : scenes())
         names << name;
+    names << QStringLiteral("progress.png");
     return names;
 }
 
 QImage renderHelpScene(const QString &name)
 {
+    if (name == QLatin1String("progress.png"))
+        return renderProgressScene();
     const auto scene = scenes().find(name);
     if (scene == scenes().end())
         return {};
@@ -112,12 +117,16 @@ QImage renderHelpScene(const QString &name)
         width = needed;
     }
     scene->second(form);
+    return renderForPrint(form);
+}
 
+QImage renderForPrint(QWidget &window)
+{
     constexpr int kScale = 2;
-    QImage image(form.size() * kScale, QImage::Format_RGB32);
+    QImage image(window.size() * kScale, QImage::Format_RGB32);
     image.setDevicePixelRatio(kScale);
     image.fill(Qt::white);
-    form.render(&image);
-    form.hide();
+    window.render(&image);
+    window.hide();
     return image;
 }

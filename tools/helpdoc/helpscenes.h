@@ -15,3 +15,8 @@ QStringList helpSceneNames();
 // The window in the state that `name` shows, rendered at twice its size so that it stays sharp
 // in print; a null image for a name that is not a scene.
 QImage renderHelpScene(const QString &name);
+
+class QWidget;
+
+// `window` as shown, rendered at twice its size on white, then hidden.
+QImage renderForPrint(QWidget &window);
