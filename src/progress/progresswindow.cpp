@@ -7,6 +7,7 @@
 #include "progress/missedwordsmodel.h"
 #include "progress/recordwatcher.h"
 #include "progress/trendchart.h"
+#include "record/recordfile.h"
 #include "record/recordforget.h"
 #include "record/recordsettings.h"
 
@@ -42,18 +43,6 @@ QString percentText(qint64 part, qint64 whole)
                whole > 0 ? qRound(100.0 * static_cast<double>(part) / static_cast<double>(whole))
                          : 0) +
            QLatin1Char('%');
-}
-
-// Files beside the record that the quiz kept aside because they were no readable record.
-QStringList setAsideFiles(const QString &recordPath)
-{
-    const QFileInfo info(recordPath);
-    const QStringList names = info.dir().entryList(
-        {info.completeBaseName() + QStringLiteral(".set-aside-*")}, QDir::Files, QDir::Name);
-    QStringList paths;
-    for (const QString &name : names)
-        paths << QDir::toNativeSeparators(info.dir().filePath(name));
-    return paths;
 }
 
 } // namespace
@@ -297,9 +286,9 @@ void ProgressWindow::showStatus()
     } else {
         lines << QStringLiteral("<b>%1</b>").arg(m_snapshot.message.toHtmlEscaped());
     }
-    for (const QString &kept : setAsideFiles(m_recordPath))
+    for (const QString &kept : record::setAsideFiles(m_recordPath))
         lines << QStringLiteral("A file that was no readable record was kept as %1.")
-                     .arg(kept.toHtmlEscaped());
+                     .arg(QDir::toNativeSeparators(kept).toHtmlEscaped());
     if (!m_keepRecord->isChecked())
         lines << QStringLiteral(
             "Recording is off: Vocarra adds nothing to your record from its next start.");
