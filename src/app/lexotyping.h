@@ -7,6 +7,7 @@
 #include "quiz/distractors.h"
 #include "quiz/judging.h"
 #include "quiz/keys.h"
+#include "record/judgedanswer.h"
 #include "vocabulary/levels.h"
 #include "widgets/glimbtn1.h"
 #include "widgets/gradbtn.h"
@@ -115,6 +116,11 @@ public:
     // The quiz's state, read-only: only the handlers below change it.
     const QuizState &state() const { return m_state; }
 
+signals:
+    // Sent the moment an answer is judged, and when Peek shows the answer; the window itself
+    // keeps no record.
+    void answerJudged(const record::JudgedAnswer &answer);
+
 public slots:
     // Lifecycle
     void FormCreate();
@@ -222,6 +228,7 @@ private:
     void countTrial();
     void recordRightAnswer();
     static void enable(QTimer *timer);
+    void reportAnswer(record::Outcome outcome, record::AnswerMode mode, const QString &typed = {});
 
     // Keys
     void setKeyCaptions();

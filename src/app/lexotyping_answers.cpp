@@ -45,6 +45,8 @@ void TForm1::Button1Click()
     const bool right =
         quiz::judgeTypedAnswer(answerToCp1252(typed), answerEntry(m_state.QuestionIndex).text(),
                                direction(), Verbs1->isChecked());
+    reportAnswer(right ? record::Outcome::Right : record::Outcome::Wrong, record::AnswerMode::Typed,
+                 typed);
     Answer->setPlainText(typed + QString::fromUtf8(quiz::verdictSuffix(right)));
     if (right) {
         enable(Timer1);
@@ -69,6 +71,7 @@ void TForm1::AnswerBoxClick()
     if (m_state.SlotOrder.isEmpty())
         return;
     if (m_answerGroup->checkedId() != m_state.SlotOrder[0]) {
+        reportAnswer(record::Outcome::Wrong, record::AnswerMode::MultipleChoice);
         m_services.playSound(DesktopServices::Sound::Wrong);
         Answer->setPlainText(QString::fromUtf8(quiz::kWrongClick));
         m_state.FirstTry = false;
@@ -76,6 +79,7 @@ void TForm1::AnswerBoxClick()
         ShowScore();
         return;
     }
+    reportAnswer(record::Outcome::Right, record::AnswerMode::MultipleChoice);
     if (direction() == quiz::Direction::SpanishToEnglish && !Verbs1->isChecked())
         Answer->setPlainText(QString::fromUtf8(quiz::kRightClickToEnglish));
     countTrial();
@@ -95,6 +99,9 @@ void TForm1::ShowScore()
 
 void TForm1::PeekClick()
 {
+    reportAnswer(record::Outcome::Peek, TypeAnswer->isChecked()
+                                            ? record::AnswerMode::Typed
+                                            : record::AnswerMode::MultipleChoice);
     Answer->setPlainText(entryToQString(answerEntry(m_state.QuestionIndex).text()));
     enable(Timer1);
 }

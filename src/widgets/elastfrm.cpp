@@ -5,62 +5,22 @@
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QLayout>
 #include <QMainWindow>
-#include <QMetaProperty>
 #include <QPainter>
 #include <QScreen>
 #include <QSettings>
 #include <QWindow>
-#include <QWindowStateChangeEvent>
 
 #include <memory>
 #include <stdexcept>
 
 using namespace elastic;
 
-namespace {
-
-// A font's size in the unit it was given in: pixels when it was set by pixels, else points.
-double fontSize(const QFont &font)
+bool TElasticForm::isMaximizedState(Qt::WindowStates state)
 {
-    return font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF();
-}
-
-void setFontSize(QFont &font, int size, bool inPixels)
-{
-    if (size <= 0)
-        return;
-    if (inPixels)
-        font.setPixelSize(size);
-    else
-        font.setPointSize(size);
-}
-
-// Qt widgets carry no alignment of their own; a control may name one in its dynamic property
-// "Align" (Top, Bottom, Left, Right or Client).
-Align alignOf(const QWidget *control)
-{
-    const QString align = control->property("Align").toString().toLower();
-    if (align == u"top")
-        return Align::Top;
-    if (align == u"bottom")
-        return Align::Bottom;
-    if (align == u"left")
-        return Align::Left;
-    if (align == u"right")
-        return Align::Right;
-    if (align == u"client")
-        return Align::Client;
-    return Align::None;
-}
-
-bool isMaximizedState(Qt::WindowStates state)
-{
+    // A full-screen window fills the screen as a maximised one does, and is taken as one.
     return state & (Qt::WindowMaximized | Qt::WindowFullScreen);
 }
-
-} // namespace
 
 TElasticForm::TElasticForm(QObject *owner)
     : QObject(owner)
@@ -75,10 +35,19 @@ TElasticForm::TElasticForm(QObject *owner)
     m_font = client()->font();
     if (QWidget *focus = form->focusWidget())
         m_activeControl = focus->objectName();
-    m_maximizedFlag = isMaximizedState(form->windowState());
-    m_sizingEnd.setSingleShot(true);
-    m_sizingEnd.setInterval(kSizingQuietMs);
-    connect(&m_sizingEnd, &QTimer::timeout, this, &TElasticForm::sizingEnded);
+    m_handledAsMaximized = isMaximizedState(form->windowState());
+    m_dragEndTimer.setSingleShot(true);
+    m_dragEndTimer.setInterval(kSizingQuietMs);
+    connect(&m_dragEndTimer, &QTimer::timeout, this, &TElasticForm::sizingEnded);
+    m_stateChangeTimer.setSingleShot(true);
+    m_stateChangeTimer.setInterval(kStateChangeAnswerMs);
+    connect(&m_stateChangeTimer, &QTimer::timeout, this, [this] {
+        if (m_phase == Phase::ChangingState)
+            m_phase = Phase::Settled;
+        // The window system has had time to frame the window for its new state.
+        noteFrame();
+        applyTrackSizes();
+    });
     form->installEventFilter(this);
 }
 
@@ -109,14 +78,6 @@ QRect TElasticForm::maximizedWindowArea() const
     return screen ? screen->availableGeometry() : QRect();
 }
 
-QList<QWidget *> TElasticForm::managedControls() const
-{
-    QList<QWidget *> controls;
-    for (const Frame &frame : m_frames)
-        controls << frame.control.data();
-    return controls;
-}
-
 void TElasticForm::setFont(const QFont &font)
 {
     m_font = font;
@@ -134,97 +95,37 @@ void TElasticForm::setBkGrndImage(QLabel *image)
     client()->update();
 }
 
-bool TElasticForm::eventFilter(QObject *watched, QEvent *event)
-{
-    QWidget *area = client();
-    if (watched == m_form) {
-        // Nothing happens until the form is on screen; the first event then finds its place.
-        if (m_preparePending && !m_disabled && m_form->isVisible())
-            prepareAndPlace();
-        switch (event->type()) {
-        case QEvent::Resize:
-            // A main window's client area follows at once or with its next layout pass; after
-            // that the flag must not mark a later resize of the program's own.
-            m_formResizeSpontaneous = event->spontaneous();
-            if (m_formResizeSpontaneous)
-                QTimer::singleShot(0, this, [this] { m_formResizeSpontaneous = false; });
-            break;
-        case QEvent::Show:
-            if (!m_disabled && !m_pointerSeen)
-                relayout();
-            watchScreen();
-            break;
-        case QEvent::Enter: m_pointerSeen = true; break;
-        case QEvent::WindowActivate: m_positionChanges = 10000; break;
-        case QEvent::Move:
-            // The first position change after an activation settles the window.
-            if (++m_positionChanges > 9999)
-                m_settled = true;
-            break;
-        case QEvent::WindowStateChange:
-            windowStateChanged(static_cast<QWindowStateChangeEvent *>(event)->oldState());
-            break;
-        case QEvent::Close:
-            SavePlacement();
-            m_pointerSeen = true;
-            break;
-        default: break;
-        }
-    }
-    if (watched == area) {
-        if (event->type() == QEvent::Resize)
-            sizeChanged();
-        else if (event->type() == QEvent::Paint && m_background)
-            paintBackground();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void TElasticForm::prepareAndPlace()
 {
     QWidget *area = client();
     if (area != m_form)
         area->installEventFilter(this);
     Prepare();
-    if (m_disabled)
+    if (m_phase == Phase::Disabled)
         return;
     HideChildren();
-    if (m_saved && m_saved->maximized && !isMaximizedState(m_form->windowState())) {
-        if (m_saved->normalBounds.isValid())
-            m_form->setGeometry(m_saved->normalBounds);
+    if (m_savedPlacement && m_savedPlacement->maximized &&
+        !isMaximizedState(m_form->windowState())) {
+        if (m_savedPlacement->normalBounds.isValid())
+            m_form->setGeometry(m_savedPlacement->normalBounds);
         m_form->setWindowState(m_form->windowState() | Qt::WindowMaximized);
     }
     // The window manager places and sizes a maximised window itself.
     if (!isMaximizedState(m_form->windowState()))
-        setOuterBounds(m_bounds);
+        setOuterBounds(m_computedBounds);
     ShowChildren();
 }
 
 void TElasticForm::Prepare()
 {
-    m_maximized = maximizedWindowArea();
+    // Runs once: the form leaves the Preparing phase here.
+    m_maximizedArea = maximizedWindowArea();
     if (!m_resolutionIndependence)
-        m_designScreen = m_maximized.size();
-    if (!m_framesBuilt) {
-        m_framesBuilt = true;
-        std::vector<QWidget *> found;
-        collectControls(client(), found);
-        std::vector<AlignedControl> aligned;
-        for (QWidget *control : found)
-            aligned.push_back({alignOf(control), control->x(), control->y()});
-        for (int index : alignmentOrder(aligned)) {
-            QWidget *control = found[static_cast<std::size_t>(index)];
-            Frame frame;
-            frame.control = control;
-            frame.design = control->geometry();
-            m_frames.push_back(frame);
-        }
-        LoadPlacement();
-        for (Frame &frame : m_frames)
-            frame.savedVisible = !frame.control->isHidden();
-    }
-    m_preparePending = false;
-    m_positionChanges = 0;
+        m_designScreen = m_maximizedArea.size();
+    m_controls.build(client());
+    LoadPlacement();
+    m_controls.rememberVisibility();
+    m_phase = Phase::Capturing;
 
     FormPlacementRules rules;
     rules.maximized = isMaximizedState(m_form->windowState());
@@ -233,16 +134,16 @@ void TElasticForm::Prepare()
     rules.maximizedPosY = m_maximizedPosY;
     rules.maintainProportions = m_maintainProportions;
     if (rules.maximized && m_maintainProportions)
-        m_maximumTrack = proportionalTrackSize(m_designForm.size(), m_maximized.size());
-    const auto scales = screenScales(m_maximized.size(), m_designScreen);
+        m_maximumTrack = proportionalTrackSize(m_designForm.size(), m_maximizedArea.size());
+    const auto scales = screenScales(m_maximizedArea.size(), m_designScreen);
     const auto bounds = preparedFormBounds({m_designScreen, m_designForm, m_designClient}, rules,
-                                           m_maximized.size());
+                                           m_maximizedArea.size());
     const bool formSized =
         rules.maximized || (m_designForm.width() > 0 && m_designForm.height() > 0);
     if (!scales || !bounds || m_designClient.width() <= 0 || m_designClient.height() <= 0 ||
         !formSized) {
         // Every scale divides by a design value; without them the form keeps its design size.
-        m_disabled = true;
+        m_phase = Phase::Disabled;
         qWarning("TElasticForm: form \"%s\" has a design size of zero (screen %dx%d, form %dx%d, "
                  "client %dx%d); it is left unscaled",
                  qPrintable(m_form->objectName()), m_designScreen.width(), m_designScreen.height(),
@@ -251,60 +152,23 @@ void TElasticForm::Prepare()
         return;
     }
     m_scales = *scales;
-    m_scaledFormFont = roundHalfDown(fontSize(m_font) * m_scales.y);
-    m_bounds = bounds->translated(m_maximized.topLeft());
-    if (m_saved && !m_saved->maximized) {
-        const QRectF &f = m_saved->fractions;
-        m_bounds = QRect(m_maximized.x() + roundHalfEven(f.x() * m_maximized.width()),
-                         m_maximized.y() + roundHalfEven(f.y() * m_maximized.height()),
-                         roundHalfEven(f.width() * m_maximized.width()),
-                         roundHalfEven(f.height() * m_maximized.height()));
+    m_scaledFormFontSize = roundHalfDown(fontSize(m_font) * m_scales.y);
+    m_computedBounds = bounds->translated(m_maximizedArea.topLeft());
+    if (m_savedPlacement && !m_savedPlacement->maximized) {
+        const QRectF &f = m_savedPlacement->fractions;
+        const QRect &area = m_maximizedArea;
+        m_computedBounds = QRect(area.x() + roundHalfEven(f.x() * area.width()),
+                                 area.y() + roundHalfEven(f.y() * area.height()),
+                                 roundHalfEven(f.width() * area.width()),
+                                 roundHalfEven(f.height() * area.height()));
     }
 }
 
-void TElasticForm::collectControls(QWidget *parent, std::vector<QWidget *> &found) const
+void TElasticForm::captureReferences()
 {
-    for (QObject *child : parent->children()) {
-        auto *control = qobject_cast<QWidget *>(child);
-        // Windows of their own are not part of the form; "qt_" children are the insides of Qt's
-        // own widgets (scroll-area viewports and the like).
-        if (!control || control->isWindow() || control->objectName().startsWith(u"qt_"))
-            continue;
-        // A control placed by its parent's layout follows that layout, which already tracks the
-        // parent's size; moving it here would fight the layout.
-        const QLayout *layout = parent->layout();
-        const bool inLayout = layout && layout->indexOf(control) >= 0;
-        if (!control->objectName().isEmpty() && !inLayout)
-            found.push_back(control);
-        collectControls(control, found);
-    }
-}
-
-void TElasticForm::capture()
-{
-    for (Frame &frame : m_frames) {
-        QWidget *control = frame.control;
-        if (!control)
-            continue;
-        frame.reference = scaledBounds(frame.design, m_scales.x, m_scales.y);
-        frame.fontInPixels = control->font().pixelSize() > 0;
-        frame.referenceFont = referenceFontSize(fontSize(control->font()), m_scales.y);
-        if (m_lookForExtraFonts) {
-            // Fonts held in other font-typed properties follow the same scale.
-            const QMetaObject *meta = control->metaObject();
-            for (int i = 0; i < meta->propertyCount(); ++i) {
-                const QMetaProperty property = meta->property(i);
-                if (property.metaType().id() != QMetaType::QFont ||
-                    qstricmp(property.name(), "font") == 0 || !property.isWritable())
-                    continue;
-                const QFont extra = property.read(control).value<QFont>();
-                frame.extraFonts.push_back(
-                    {property.name(), referenceFontSize(fontSize(extra), m_scales.y)});
-            }
-        }
-    }
-    if (m_scaledFormFont != 0)
-        setFontSize(m_font, m_scaledFormFont, m_font.pixelSize() > 0);
+    m_controls.capture(m_scales, m_lookForExtraFonts);
+    if (m_scaledFormFontSize != 0)
+        setFontSize(m_font, m_scaledFormFontSize, m_font.pixelSize() > 0);
     m_refClient = QSize(roundHalfEven(m_designClient.width() * m_scales.x),
                         roundHalfEven(m_designClient.height() * m_scales.y));
     m_refFontSize = static_cast<int>(fontSize(m_font));
@@ -314,24 +178,25 @@ void TElasticForm::capture()
     // outgrow its control's width by ScaleY / ScaleX and labels would run into their neighbours.
     m_refFontClient = QSize(roundHalfEven(m_designClient.width() * m_scales.y),
                             roundHalfEven(m_designClient.height() * m_scales.y));
-    m_capturePending = false;
+    m_phase = Phase::Placed;
 }
 
 void TElasticForm::Layout()
 {
-    if (m_disabled)
+    if (m_phase == Phase::Disabled)
         return;
-    if (m_preparePending) {
+    if (m_phase == Phase::Preparing) {
         Prepare();
-        if (m_disabled)
+        if (m_phase == Phase::Disabled)
             return;
         HideChildren();
     }
-    if (m_sizing)
+    if (m_phase == Phase::BorderDrag)
         return;
     requestFocus();
-    if (m_capturePending)
-        capture();
+    const bool first = m_phase == Phase::Capturing;
+    if (first)
+        captureReferences();
 
     const QSize clientSize = client()->size();
     // A client area of nothing (a form not yet shown or folded away) can't give ratios.
@@ -342,84 +207,25 @@ void TElasticForm::Layout()
                 setFontSize(m_font, roundHalfEven(live), m_font.pixelSize() > 0);
             m_fontScale = live / m_refFontSize;
         }
-        for (Frame &frame : m_frames)
-            ResizeControl(frame, clientSize);
+        m_controls.layOut({clientSize, m_refClient, m_fontScale, m_elasticHorizontal,
+                           m_elasticVertical, m_elasticFont},
+                          client());
         applyFormFont();
         applyTrackSizes();
     }
-    if (m_firstShowPending) {
-        m_firstShowPending = false;
+    // The controls were held back since the form was prepared; the first layout lets them show.
+    if (first)
         ShowChildren();
-    }
     AfterResize();
 }
 
-void TElasticForm::ResizeControl(Frame &frame, QSize clientSize)
-{
-    QWidget *control = frame.control;
-    // A control deleted or moved out of the form since the capture is no longer ours to place.
-    if (!control || !client()->isAncestorOf(control))
-        return;
-    if (!frame.active) {
-        control->setGeometry(frame.reference);
-        return;
-    }
-    if (m_elasticFont) {
-        QFont font = control->font();
-        setFontSize(font, scaledFontSize(frame.referenceFont, m_fontScale), frame.fontInPixels);
-        if (font != control->font())
-            control->setFont(font);
-        for (const ExtraFont &extra : frame.extraFonts) {
-            QFont other = control->property(extra.property.constData()).value<QFont>();
-            setFontSize(other, scaledFontSize(extra.reference, m_fontScale), other.pixelSize() > 0);
-            control->setProperty(extra.property.constData(), other);
-        }
-    }
-    const double rx = m_elasticHorizontal ? double(clientSize.width()) / m_refClient.width() : 1.0;
-    const double ry = m_elasticVertical ? double(clientSize.height()) / m_refClient.height() : 1.0;
-    QRect bounds = scaledBounds(frame.reference, rx, ry);
-    // A fixed-size label grows to fit its text at the new font, but never below its bounds.
-    if (auto *label = qobject_cast<QLabel *>(control)) {
-        QSize fitted = label->sizeHint();
-        if (label->wordWrap())
-            fitted.setHeight(label->heightForWidth(bounds.width()));
-        bounds.setSize(grownLabelSize(bounds.size(), fitted));
-    }
-    // One operation per control. (Qt widgets have no auto-size switch to toggle afterwards.)
-    control->setGeometry(bounds);
-}
-
-void TElasticForm::HideChildren()
-{
-    if (m_childrenHidden)
-        return;
-    for (Frame &frame : m_frames)
-        if (frame.control)
-            frame.savedVisible = !frame.control->isHidden();
-    // Qt repaints lazily, so it is enough to hold the client area's painting while the controls
-    // move: hiding them would take the keyboard focus from the learner and send every control a
-    // hide and a show. The area paints once when ShowChildren lets it go.
-    client()->setUpdatesEnabled(false);
-    m_childrenHidden = true;
-}
+void TElasticForm::HideChildren() { m_controls.HideChildren(client()); }
 
 void TElasticForm::ShowChildren()
 {
-    QWidget *area = client();
-    for (Frame &frame : m_frames) {
-        QWidget *control = frame.control;
-        if (control && control->parentWidget() == area && control->isHidden() == frame.savedVisible)
-            control->setVisible(frame.savedVisible);
-    }
-    area->setUpdatesEnabled(true);
-    m_childrenHidden = false;
-    if (!m_activeControl.isEmpty() && !m_form->focusWidget()) {
-        for (Frame &frame : m_frames)
-            if (frame.control && frame.control->objectName() == m_activeControl) {
-                frame.control->setFocus();
-                break;
-            }
-    }
+    m_controls.ShowChildren(client());
+    if (!m_activeControl.isEmpty() && !m_form->focusWidget())
+        m_controls.focusControl(m_activeControl);
 }
 
 void TElasticForm::relayout()
@@ -431,106 +237,12 @@ void TElasticForm::relayout()
 
 void TElasticForm::requestFocus()
 {
-    if (m_activeControl.isEmpty() || !m_focusPending)
+    if (m_activeControl.isEmpty() || !m_focusRequestPending)
         return;
-    for (Frame &frame : m_frames)
-        if (frame.control && frame.control->objectName() == m_activeControl) {
-            frame.control->setFocus();
-            break;
-        }
+    m_controls.focusControl(m_activeControl);
     // The request stays while the form has no focused control yet.
     if (m_form->focusWidget())
-        m_focusPending = false;
-}
-
-void TElasticForm::sizeChanged()
-{
-    if (m_disabled || m_preparePending || !m_form->isVisible())
-        return;
-    const bool spontaneous = m_formResizeSpontaneous;
-    m_formResizeSpontaneous = false;
-    const Qt::WindowStates state = m_form->windowState();
-    if (state & Qt::WindowMinimized)
-        return;
-    if (m_sizing) {
-        m_sizingEnd.start();
-        return;
-    }
-    const bool maximized = isMaximizedState(state);
-    if (spontaneous && !maximized && m_settled && !m_stateChanging && !m_capturePending) {
-        // A step of a border drag: nothing moves until the size stays put.
-        m_sizing = true;
-        m_sizedDuringDrag = true;
-        m_dragStart = m_last;
-        m_sizingEnd.start();
-        return;
-    }
-    m_stateChanging = false;
-    if (maximized && !m_maximizedFlag) {
-        m_settled = true;
-        m_maximizedFlag = true;
-        applyFormFont();
-    } else if (!maximized && m_settled) {
-        if (m_maximizedFlag && m_saved)
-            m_saved->maximized = false;
-        m_maximizedFlag = false;
-        applyFormFont();
-    }
-    // Until the window has settled, the window system's own sizing of it is undone, back to the
-    // bounds computed for this screen. A window manager that insists wins after a few rounds.
-    if (!maximized && !m_settled && outerSize() != m_bounds.size() && m_undoneSizes < 3) {
-        ++m_undoneSizes;
-        setOuterBounds(m_bounds);
-    }
-    if (sizeDiffers(outerSize(), m_last)) {
-        m_last = outerSize();
-        relayout();
-    }
-    SavePlacement();
-}
-
-void TElasticForm::sizingEnded()
-{
-    m_settled = true;
-    m_sizing = false;
-    if (m_sizedDuringDrag) {
-        m_sizedDuringDrag = false;
-        if (m_maintainProportions && !m_dragStart.isEmpty()) {
-            const QSize kept = keepAspect(m_dragStart, outerSize());
-            if (kept != outerSize())
-                m_form->resize(kept - (outerSize() - m_form->size()));
-        }
-        // A drag that ends within 5 pixels of where it began changes nothing either.
-        if (sizeDiffers(outerSize(), m_last)) {
-            m_last = outerSize();
-            relayout();
-        }
-    }
-    m_maximizedFlag = false;
-    SavePlacement();
-}
-
-void TElasticForm::windowStateChanged(Qt::WindowStates oldState)
-{
-    const Qt::WindowStates state = m_form->windowState();
-    // Activation is part of the window state in Qt; only a change of size type matters here.
-    const Qt::WindowStates sizeTypes =
-        Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
-    if ((state & sizeTypes) == (oldState & sizeTypes))
-        return;
-    // The size that follows a change of state is the window system's answer to it, not a drag.
-    m_stateChanging = true;
-    QTimer::singleShot(500, this, [this] { m_stateChanging = false; });
-    if (state & Qt::WindowMinimized) {
-        rememberActiveControl();
-        SavePlacement();
-        m_pointerSeen = true;
-        m_maximizedFlag = false;
-        m_last = outerSize();
-    } else if (isMaximizedState(state) != isMaximizedState(oldState) ||
-               (oldState & Qt::WindowMinimized)) {
-        rememberActiveControl();
-    }
+        m_focusRequestPending = false;
 }
 
 void TElasticForm::rememberActiveControl()
@@ -546,13 +258,19 @@ void TElasticForm::applyFormFont()
         area->setFont(m_font);
 }
 
+// The track sizes are the window's outer sizes whatever its state; Qt's minimum and maximum sizes
+// leave the frame out. The frame depends on the state (a window manager may take the borders off
+// a maximised window) and, while the state changes, Qt may still report the frame of the state
+// before. So the limits for a state are derived from the frame noted in that state: a hint that
+// followed the frame of the moment would bound a normal window by a maximised window's frame, or
+// shrink a maximised window's limit below its size and cost it its maximised state.
 void TElasticForm::applyTrackSizes()
 {
-    if (m_capturePending)
+    const Qt::WindowStates state = m_form->windowState();
+    if (!prepared() || m_phase == Phase::Capturing || (state & Qt::WindowMinimized))
         return;
-    // The track sizes are outer sizes; Qt's minimum and maximum sizes leave the frame out.
-    const QSize frame = outerSize() - m_form->size();
-    const QSize screen = m_maximized.size();
+    const QSize frame = frameInState(isMaximizedState(state));
+    const QSize screen = m_maximizedArea.size();
     const int minimumWidth = resolveExtent(m_minimumTrack.width(), screen.width());
     const int minimumHeight = resolveExtent(m_minimumTrack.height(), screen.height());
     const int maximumWidth = resolveExtent(m_maximumTrack.width(), screen.width());
@@ -564,46 +282,43 @@ void TElasticForm::applyTrackSizes()
         maximumHeight > 0 ? std::max(maximumHeight - frame.height(), 1) : QWIDGETSIZE_MAX);
     if (m_form->minimumSize() != minimum && !minimum.isNull())
         m_form->setMinimumSize(minimum);
-    if (m_form->maximumSize() != maximum)
+    if (m_form->maximumSize() == maximum)
+        return;
+    // QWidget::setMaximumSize resizes a window larger than its new maximum, and a window manager
+    // takes a program's resize of a maximised window for the end of its maximised state. The hint
+    // alone lets the window manager fit the maximised window to it; the widget's own maximum
+    // follows once the window is no larger.
+    QWindow *window = m_form->windowHandle();
+    const bool larger = m_form->width() > maximum.width() || m_form->height() > maximum.height();
+    if (window && larger && isMaximizedState(state))
+        window->setMaximumSize(maximum);
+    else
         m_form->setMaximumSize(maximum);
 }
 
-void TElasticForm::watchScreen()
+QSize TElasticForm::frameInState(bool maximized) const
 {
-    QWindow *window = m_form->windowHandle();
-    if (!window || m_screen == window->screen())
-        return;
-    if (m_screen)
-        disconnect(m_screen, nullptr, this, nullptr);
-    else
-        connect(window, &QWindow::screenChanged, this, &TElasticForm::displayChanged);
-    m_screen = window->screen();
-    if (m_screen)
-        connect(m_screen, &QScreen::availableGeometryChanged, this, &TElasticForm::displayChanged);
+    const QSize &own = maximized ? m_maximizedFrame : m_normalFrame;
+    const QSize &other = maximized ? m_normalFrame : m_maximizedFrame;
+    if (own.isValid())
+        return own;
+    if (other.isValid())
+        return other;
+    return outerSize() - m_form->size();
 }
 
-void TElasticForm::displayChanged()
+void TElasticForm::noteFrame()
 {
-    if (m_disabled || m_preparePending)
+    const Qt::WindowStates state = m_form->windowState();
+    // Right after a change of state the frame may still be the old state's. A full-screen window
+    // has no frame to note, and a window not yet on screen has none yet.
+    if (m_stateChangeTimer.isActive() || (state & (Qt::WindowMinimized | Qt::WindowFullScreen)))
         return;
-    watchScreen();
-    // The window's bounds were computed for the maximised window as last read, so they scale by
-    // the change of that size (not by the design screen, which would grow the window by the
-    // whole design ratio on the first change).
-    const QRect before = m_maximized;
-    m_maximized = maximizedWindowArea();
-    if (before.isEmpty() || m_maximized.isEmpty() || before.size() == m_maximized.size())
+    const QWindow *window = m_form->windowHandle();
+    const QSize frame = outerSize() - m_form->size();
+    if (!window || (!window->isExposed() && frame.isNull()))
         return;
-    const double rx = double(m_maximized.width()) / before.width();
-    const double ry = double(m_maximized.height()) / before.height();
-    if (!isMaximizedState(m_form->windowState())) {
-        const QRect frame = m_form->frameGeometry();
-        m_bounds = QRect(roundHalfEven(frame.x() * rx), roundHalfEven(frame.y() * ry),
-                         roundHalfEven(rx * frame.width()), roundHalfEven(ry * frame.height()));
-        setOuterBounds(m_bounds);
-    }
-    m_last = outerSize();
-    relayout();
+    (state & Qt::WindowMaximized ? m_maximizedFrame : m_normalFrame) = frame;
 }
 
 void TElasticForm::AfterResize() { emit OnAfterResize(this); }
@@ -628,24 +343,24 @@ void TElasticForm::LoadPlacement()
     if (m_iniFile.isEmpty())
         return;
     const auto settings = placementSettings(m_iniFile);
-    m_saved = readPlacement(*settings, m_form->objectName(), static_cast<int>(m_frames.size()));
-    if (!m_saved)
+    m_savedPlacement = readPlacement(*settings, m_form->objectName(), m_controls.count());
+    if (!m_savedPlacement)
         return;
-    m_maximumTrack = {m_saved->maxTrackWidth, m_saved->maxTrackHeight};
-    for (std::size_t i = 0; i < m_frames.size(); ++i)
-        m_frames[i].control->setVisible(m_saved->visible.at(static_cast<qsizetype>(i)));
+    m_maximumTrack = {m_savedPlacement->maxTrackWidth, m_savedPlacement->maxTrackHeight};
+    m_controls.setVisibility(m_savedPlacement->visible);
 }
 
 void TElasticForm::SavePlacement()
 {
-    if (m_iniFile.isEmpty() || m_preparePending || m_maximized.isEmpty())
+    if (m_iniFile.isEmpty() || m_phase == Phase::Preparing || m_maximizedArea.isEmpty())
         return;
     SavedPlacement placement;
-    placement.totalControls = static_cast<int>(m_frames.size());
+    placement.totalControls = m_controls.count();
     placement.maximized = isMaximizedState(m_form->windowState());
     const QRect outer = m_form->frameGeometry();
-    const double width = m_maximized.width();
-    const double height = m_maximized.height();
+    const QRect &area = m_maximizedArea;
+    const double width = area.width();
+    const double height = area.height();
     if (placement.maximized) {
         // A maximised window kept smaller than the screen saves its share as its maximum.
         const auto share = [](int size, double screen) {
@@ -656,14 +371,13 @@ void TElasticForm::SavePlacement()
         placement.showCommand = 3;
     } else {
         placement.fractions =
-            QRectF((outer.x() - m_maximized.x()) / width, (outer.y() - m_maximized.y()) / height,
+            QRectF((outer.x() - area.x()) / width, (outer.y() - area.y()) / height,
                    outer.width() / width, outer.height() / height);
         placement.showCommand = (m_form->windowState() & Qt::WindowMinimized) ? 2 : 1;
     }
     placement.maxTrackWidth = m_maximumTrack.width();
     placement.maxTrackHeight = m_maximumTrack.height();
-    for (const Frame &frame : m_frames)
-        placement.visible << (frame.control && !frame.control->isHidden());
+    placement.visible = m_controls.visibility();
     placement.normalBounds = m_form->normalGeometry();
     const auto settings = placementSettings(m_iniFile);
     writePlacement(*settings, m_form->objectName(), placement);

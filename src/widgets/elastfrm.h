@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/elasticcontrols.h"
 #include "widgets/elasticmath.h"
 #include "widgets/elasticplacement.h"
 
@@ -12,7 +13,6 @@
 #include <QTimer>
 
 #include <optional>
-#include <vector>
 
 class QScreen;
 class QWidget;
@@ -30,8 +30,12 @@ class QWidget;
 //   central widget (the area under the menu bar) or else the form itself;
 // - the size types: the form's window state (maximised, minimised, normal);
 // - activation: QEvent::WindowActivate; a position change: QEvent::Move;
-// - the minimum and maximum tracking sizes: the form's minimum and maximum size, less its frame;
-//   window managers bound a maximised window by the maximum size as well;
+// - the minimum and maximum tracking sizes: the form's minimum and maximum size, less the frame
+//   the window system draws in the form's state (noted per state, see applyTrackSizes); window
+//   managers bound a maximised window by the maximum size as well;
+// - minimised: nothing is done while the form is minimised. A minimised window counts as having
+//   no size, so when its state leaves minimised, the size it comes back with (and a display
+//   change that came meanwhile) is laid out then, once, as if it had happened on screen;
 // - a display change: the screen's availableGeometryChanged and the window's screenChanged;
 // - the move or size loop: X11 window managers give the program none, so a resize that comes
 //   from the window system while the window is neither maximised nor just changing state is taken
@@ -79,6 +83,8 @@ public:
     static constexpr float kVersion = 601.0f;
     // How long the size must stay put before a border drag counts as ended.
     static constexpr int kSizingQuietMs = 200;
+    // How long after a change of window state a size counts as the window system's answer to it.
+    static constexpr int kStateChangeAnswerMs = 500;
 
     // `owner` must be a form (a top-level widget) without a TElasticForm of its own.
     explicit TElasticForm(QObject *owner);
@@ -167,11 +173,11 @@ public:
     int RefClientHeight() const { return m_refClient.height(); }
     int RefFontSize() const { return m_refFontSize; }
     double FontScale() const { return m_fontScale; }
-    QList<QWidget *> managedControls() const;
+    QList<QWidget *> managedControls() const { return m_controls.controls(); }
     // The form's outer bounds as computed for the running screen.
-    QRect preparedBounds() const { return m_bounds; }
+    QRect preparedBounds() const { return m_computedBounds; }
     // True when a design value of zero keeps the form from being scaled at all.
-    bool disabled() const { return m_disabled; }
+    bool disabled() const { return m_phase == Phase::Disabled; }
 
 signals:
     void OnAfterResize(QObject *sender);
@@ -188,42 +194,73 @@ private slots:
     void sizingEnded();
 
 private:
-    struct ExtraFont {
-        QByteArray property;
-        int reference = 0;
+    // Where the form stands in its life. The window events that move it on:
+    //
+    //   Preparing     --(any event while the form is visible: Prepare)-->         Capturing
+    //   Preparing     --(Prepare finds a design value of zero)-->                 Disabled
+    //   Capturing     --(the first Layout captures the reference sizes)-->        Placed
+    //   Placed        --(WindowActivate)-->                                       Activated
+    //   Activated     --(Move: the first position change after an activation)-->  Settled
+    //   Placed, Activated --(Resize to the maximised state)-->                    Settled
+    //   Settled       --(WindowStateChange of minimised, maximised or full screen)--> ChangingState
+    //   ChangingState --(the next Resize, or half a second without one)-->        Settled
+    //   Settled       --(Resize from the window system of a normal window)-->     BorderDrag
+    //   BorderDrag    --(no Resize for kSizingQuietMs, or the return from minimised)--> Settled
+    //
+    // Until the form has settled, the window system's own sizing of a normal window is undone
+    // back to the computed bounds; once settled, the window system's sizes stand. Whatever the
+    // phase but a border drag, a Resize lays the form out when its outer or client size moved by
+    // more than 5 pixels since the last layout. Disabled is final: the form is left as designed.
+    enum class Phase {
+        Preparing,     // constructed; waits for the form to be on screen
+        Capturing,     // bounds computed; the first layout captures the reference sizes
+        Placed,        // laid out, not yet settled
+        Activated,     // as Placed, and the window has been activated since
+        Settled,       // the window system's sizes stand
+        ChangingState, // settled; the next size is the answer to a change of window state
+        BorderDrag,    // settled; a border drag is on: sizes are noted, nothing moves
+        Disabled,      // a design value of zero: nothing is scaled
     };
-    struct Frame {
-        QPointer<QWidget> control;
-        QRect design;    // bounds when the list was built
-        QRect reference; // bounds at the running screen, fixed at capture
-        int referenceFont = 0;
-        bool fontInPixels = true;
-        std::vector<ExtraFont> extraFonts;
-        bool savedVisible = true;
-        bool active = true;
-    };
+
+    bool prepared() const { return m_phase != Phase::Preparing && m_phase != Phase::Disabled; }
+    bool settled() const
+    {
+        return m_phase == Phase::Settled || m_phase == Phase::ChangingState ||
+               m_phase == Phase::BorderDrag;
+    }
+    void settle();
+    static bool isMaximizedState(Qt::WindowStates state);
 
     QWidget *client() const;
     QSize outerSize() const;
     void setOuterBounds(const QRect &bounds);
+
+    // Layout steps (elastfrm.cpp).
     void prepareAndPlace();
     void Prepare();
-    void collectControls(QWidget *parent, std::vector<QWidget *> &found) const;
-    void capture();
-    void ResizeControl(Frame &frame, QSize clientSize);
+    void captureReferences();
     void HideChildren();
     void ShowChildren();
     void relayout();
-    void sizeChanged();
-    void windowStateChanged(Qt::WindowStates oldState);
     void applyFormFont();
     void applyTrackSizes();
+    QSize frameInState(bool maximized) const;
     void requestFocus();
     void rememberActiveControl();
-    void watchScreen();
     void LoadPlacement();
     void SavePlacement();
     void paintBackground();
+
+    // Window events (elastfrm_events.cpp).
+    void formEvent(QEvent *event);
+    void sizeChanged();
+    void sizeStep();
+    void layOutIfResized();
+    void relayoutAtPresentSize();
+    void cameBackFromMinimized();
+    void noteFrame();
+    void windowStateChanged(Qt::WindowStates oldState);
+    void watchScreen();
 
     QWidget *m_form = nullptr;
 
@@ -254,34 +291,36 @@ private:
     QString m_activeControl;
 
     // Working state.
-    std::vector<Frame> m_frames;
-    bool m_framesBuilt = false;
-    QRect m_maximized; // the maximised window's area when last read
+    Phase m_phase = Phase::Preparing;
+    elastic::ElasticControls m_controls;
+    QRect m_maximizedArea;  // the maximised window's area on the form's screen when last read
+    QRect m_computedBounds; // the form's outer bounds computed for that screen
+    int m_scaledFormFontSize = 0;
+    // Fixed by the first layout: the screen scales, the reference client area, and the reference
+    // client area in the fonts' own (vertical) scale with the form font's size there.
     elastic::Scales m_scales;
-    QRect m_bounds;
-    int m_scaledFormFont = 0;
     QSize m_refClient;
-    QSize m_refFontClient; // the reference client size in the fonts' own scale
+    QSize m_refFontClient;
     int m_refFontSize = 0;
-    double m_fontScale = 1.0;
-    QSize m_last{0, 0}; // the outer size at the last layout
-    QSize m_dragStart;  // the outer size when a border drag began
-    std::optional<elastic::SavedPlacement> m_saved;
-    QPointer<QScreen> m_screen;
-    QTimer m_sizingEnd;
-    int m_positionChanges = 0;
-    int m_undoneSizes = 0;
-    bool m_preparePending = true;
-    bool m_capturePending = true;
-    bool m_childrenHidden = false;
-    bool m_sizing = false;
-    bool m_sizedDuringDrag = false;
-    bool m_maximizedFlag = false;
-    bool m_settled = false;
-    bool m_pointerSeen = false;
-    bool m_focusPending = true;
-    bool m_firstShowPending = true;
-    bool m_disabled = false;
-    bool m_formResizeSpontaneous = false;
-    bool m_stateChanging = false;
+    double m_fontScale = 1.0;  // the live font size over the reference one, at the last layout
+    QSize m_laidOutSize{0, 0}; // the outer size at the last layout
+    QSize m_laidOutClientSize{0, 0}; // the client size at the last layout
+    // The frame the window system draws around the form when maximised and when normal, as
+    // last seen in each state; empty until seen. See applyTrackSizes.
+    QSize m_maximizedFrame;
+    QSize m_normalFrame;
+    QSize m_dragStartSize; // the outer size when a border drag began
+    std::optional<elastic::SavedPlacement> m_savedPlacement;
+    QPointer<QScreen> m_watchedScreen;
+    QTimer m_dragEndTimer;
+    // Runs for kStateChangeAnswerMs after a change of window state: ends ChangingState when no
+    // size follows, and keeps the frame of the state before from being noted for the new one.
+    QTimer m_stateChangeTimer;
+    int m_undoneWindowSizes = 0;
+    // The form's size type as the size handling last took it: maximised (or full screen) or not.
+    bool m_handledAsMaximized = false;
+    bool m_pointerSeen = false; // a Show lays the form out only while this is false
+    bool m_focusRequestPending = true;
+    // The next resize of the client area follows one that the window system made.
+    bool m_resizeFromWindowSystem = false;
 };

@@ -76,7 +76,6 @@ struct FormPlacementRules {
     int maximizedPosX = 0;   // see resolveExtent; 0 = the system's place
     int maximizedPosY = 0;
     bool maintainProportions = false;
-    QSize maximumTrack; // MaximumTrackWidth, MaximumTrackHeight as set (may be negative)
 };
 
 // The form's outer bounds on the running screen, whose maximised window is `maximized` (origin at

@@ -167,6 +167,8 @@ private slots:
     void trackSizes_boundTheWindow_data();
     void trackSizes_boundTheWindow();
     void displayChange_rescalesTheWindow();
+    void windowSystemSequence_leavesTheLayoutOfTheFinalSize_data();
+    void windowSystemSequence_leavesTheLayoutOfTheFinalSize();
     void focus_goesToTheNamedControl();
     void controlDeletedAfterCapture_isSkipped();
     void zeroDesignValues_leaveTheFormUnscaled();
@@ -373,6 +375,82 @@ void TestElasticForm::displayChange_rescalesTheWindow()
     QCOMPARE(t.form->frameGeometry(), QRect(200, 100, 1000, 800));
     QVERIFY(layouts.size() >= 1);
     QCOMPARE(t.big->geometry(), t.laidOut({8, 192, 537, 73}));
+}
+
+void TestElasticForm::windowSystemSequence_leavesTheLayoutOfTheFinalSize_data()
+{
+    // Steps as a window manager takes them, from a shown, settled, maximised form. A change of
+    // state is reported as the window system reports it, without a size; "resize" is the size
+    // the window manager then gives the window, also while it is minimised; "display" changes
+    // the screen's free area.
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("unmaximised while minimised")
+        << QStringList{"minimise", "unmaximise", "resize 600x450", "restore"};
+    QTest::newRow("unmaximised") << QStringList{"unmaximise", "resize 600x450"};
+    QTest::newRow("resized while minimised")
+        << QStringList{"unmaximise", "minimise", "resize 400x300", "restore"};
+    QTest::newRow("maximised while minimised") << QStringList{
+        "unmaximise", "resize 400x300", "minimise", "maximise", "resize 808x580", "restore"};
+    QTest::newRow("display changed while minimised")
+        << QStringList{"minimise", "display 640x480", "resize 640x480", "restore"};
+    QTest::newRow("full screen while minimised")
+        << QStringList{"display 1024x768", "resize 1024x740", "minimise",
+                       "fullscreen",       "resize 1024x768", "restore"};
+    QTest::newRow("minimised in mid-drag")
+        << QStringList{"unmaximise", "drag 500x400", "minimise", "resize 450x350", "restore"};
+    QTest::newRow("shrunk to a pixel and back")
+        << QStringList{"unmaximise", "resize 1x1", "resize 600x420"};
+}
+
+// Whatever happened while the form was minimised is laid out when it comes back, as if it had
+// happened on screen: the controls and fonts end where the layout rules put them for the final
+// client area, not for a size the form had before.
+void TestElasticForm::windowSystemSequence_leavesTheLayoutOfTheFinalSize()
+{
+    QFETCH(QStringList, steps);
+    TestForm t;
+    QVERIFY(t.showSettled());
+    t.setOuterSize({808, 580});
+    t.form->overrideWindowState(Qt::WindowMaximized);
+    QTRY_COMPARE(t.big->geometry(), t.laidOut({8, 192, 537, 73}));
+    for (const QString &step : std::as_const(steps)) {
+        const QStringList words = step.split(u' ');
+        const QStringList size = words.value(1).split(u'x');
+        const QSize given(size.value(0).toInt(), size.value(1).toInt());
+        const Qt::WindowStates state = t.form->windowState();
+        const Qt::WindowStates minimised = state & Qt::WindowMinimized;
+        if (words[0] == u"minimise")
+            t.form->overrideWindowState(state | Qt::WindowMinimized);
+        else if (words[0] == u"restore")
+            t.form->overrideWindowState(state & ~Qt::WindowMinimized);
+        else if (words[0] == u"maximise")
+            t.form->overrideWindowState(minimised | Qt::WindowMaximized);
+        else if (words[0] == u"unmaximise")
+            t.form->overrideWindowState(minimised);
+        else if (words[0] == u"fullscreen")
+            t.form->overrideWindowState(minimised | Qt::WindowFullScreen);
+        else if (words[0] == u"resize") {
+            t.setOuterSize(given);
+            // A program's resize takes the maximised state from a QWidget; the window manager's
+            // sizing of a maximised or minimised window doesn't.
+            if (t.form->windowState() != state)
+                t.form->overrideWindowState(state);
+        } else if (words[0] == u"drag")
+            t.windowSystemResize(given);
+        else if (words[0] == u"display")
+            t.elastic->changeDisplay({QPoint(0, 0), given});
+        else
+            QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+        // The window system's answer (the resize events) arrives before the next step.
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(!(t.form->windowState() & Qt::WindowMinimized));
+
+    // A form that small has no room to lay out; any size after it has.
+    QTRY_COMPARE(t.big->geometry(), t.laidOut({8, 192, 537, 73}));
+    QCOMPARE(t.small->geometry(), t.laidOut({240, 80, 100, 30}));
+    const double live = liveFontSize(t.form->frameGeometry().size(), 8, {553, 357});
+    QCOMPARE(t.big->font().pointSize(), scaledFontSize(14, live / 8));
 }
 
 void TestElasticForm::focus_goesToTheNamedControl()

@@ -15,8 +15,8 @@ class TestElasticPlacement : public QObject
 private slots:
     void init();
     void placement_comesBackAsSaved();
-    void damagedPlacement_isIgnoredWhole_data();
-    void damagedPlacement_isIgnoredWhole();
+    void editedPlacement_isTakenOrIgnoredWhole_data();
+    void editedPlacement_isTakenOrIgnoredWhole();
 
 private:
     SavedPlacement restored() const;
@@ -67,41 +67,57 @@ void TestElasticPlacement::placement_comesBackAsSaved()
     QVERIFY(readPlacement(settings, QStringLiteral("Form3"), 3)->maximized);
 }
 
-void TestElasticPlacement::damagedPlacement_isIgnoredWhole_data()
+void TestElasticPlacement::editedPlacement_isTakenOrIgnoredWhole_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("damaged");
+    // A window at the screen's left or top edge is saved with a fraction of 0, which is a place.
+    QTest::newRow("left at the screen's edge") << "Left"
+                                               << "0" << false;
+    QTest::newRow("top at the screen's edge") << "Top"
+                                              << "0" << false;
     QTest::newRow("text for a count") << "Total Controls"
-                                      << "three";
+                                      << "three" << true;
     QTest::newRow("text for a fraction") << "Left"
-                                         << "left";
+                                         << "left" << true;
     QTest::newRow("fraction above one") << "Width"
-                                        << "1.5";
+                                        << "1.5" << true;
     QTest::newRow("negative fraction") << "Top"
-                                       << "-0.2";
+                                       << "-0.2" << true;
     QTest::newRow("window of nothing") << "Height"
-                                       << "0";
+                                       << "0" << true;
     QTest::newRow("unknown window state") << "Window State"
-                                          << "7";
+                                          << "7" << true;
     QTest::newRow("absurd track size") << "MaxTrackWidth"
-                                       << "99999";
+                                       << "99999" << true;
     QTest::newRow("track share below a tenth") << "MaxTrackHeight"
-                                               << "-3";
+                                               << "-3" << true;
     QTest::newRow("text for a visibility") << "Visible 1"
-                                           << "perhaps";
+                                           << "perhaps" << true;
     QTest::newRow("absurd restored bounds") << "wp NormPosRight"
-                                            << "4000000";
+                                            << "4000000" << true;
 }
 
-void TestElasticPlacement::damagedPlacement_isIgnoredWhole()
+void TestElasticPlacement::editedPlacement_isTakenOrIgnoredWhole()
 {
     QFETCH(QString, key);
     QFETCH(QString, value);
+    QFETCH(bool, damaged);
     QSettings settings(m_file, QSettings::IniFormat);
     writePlacement(settings, QStringLiteral("Form1"), restored());
     QVERIFY(readPlacement(settings, QStringLiteral("Form1"), 3));
     settings.setValue(QStringLiteral("Form1/") + key, value);
-    QVERIFY(!readPlacement(settings, QStringLiteral("Form1"), 3));
+    const auto read = readPlacement(settings, QStringLiteral("Form1"), 3);
+    if (damaged) {
+        QVERIFY(!read);
+        return;
+    }
+    QVERIFY(read);
+    const QRectF &fractions = read->fractions;
+    const QHash<QString, qreal> fraction{{QStringLiteral("Left"), fractions.x()},
+                                         {QStringLiteral("Top"), fractions.y()}};
+    QCOMPARE(fraction.value(key, -1.0), value.toDouble());
 }
 
 QTEST_GUILESS_MAIN(TestElasticPlacement)
