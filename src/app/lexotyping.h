@@ -186,6 +186,7 @@ protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Layout (lexotyping_layout.cpp)
@@ -198,6 +199,7 @@ private:
     void FormClose();
     void sayFarewell();
     void fillScreenWithoutWindowManager(int attempt);
+    void fillScreenIfUnframed();
 
     // Settings
     void chooseLevel(int level);

@@ -140,7 +140,6 @@ void TForm1::createControls()
     QPalette background = client->palette();
     background.setColor(QPalette::Window, QColor(212, 208, 200));
     client->setPalette(background);
-    client->setFont(arial(11));
 
     Label1 = place<QLabel>(client, "Label1", {328, 48, 46, 18}, arial(16));
     Label1->setText(QStringLiteral("Score:"));
@@ -236,6 +235,11 @@ void TForm1::createControls()
     // "Repeat" keeps the button's own navy; it has no handler, so a click on it does nothing.
     GradBtn1 = gradientButton(client, "GradBtn1", {176, 312, 80, 22}, QStringLiteral("Repeat"),
                               QColor(0, 0, 128));
+
+    // The client's own face, set once its controls exist: every control names its font, and a line
+    // box lays out its text in its parent's face as it is made, which would otherwise realise a
+    // font at the design size that nothing ever shows.
+    client->setFont(arial(11));
 
     Timer1 = oneShotTimer(this, "Timer1");
     Timer2 = oneShotTimer(this, "Timer2");

@@ -69,8 +69,25 @@ bool TForm1::event(QEvent *event)
 void TForm1::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (!m_activated)
-        QTimer::singleShot(0, this, [this] { fillScreenWithoutWindowManager(0); });
+    if (m_activated)
+        return;
+    // The screen is filled as the window is first exposed, before its first paint, so that the
+    // window paints once, at its final size, rather than first at its design size and again a
+    // moment later. The timer stays as the fallback for a window system that exposes the window
+    // without telling the window first.
+    if (QWindow *handle = windowHandle())
+        handle->installEventFilter(this);
+    QTimer::singleShot(0, this, [this] { fillScreenWithoutWindowManager(0); });
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        fillScreenIfUnframed();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // Without a window manager nothing maximises a new window or gives it the focus, so once the
@@ -84,6 +101,13 @@ void TForm1::fillScreenWithoutWindowManager(int attempt)
                            [this, attempt] { fillScreenWithoutWindowManager(attempt + 1); });
         return;
     }
+    fillScreenIfUnframed();
+    if (!m_activated && !isActiveWindow())
+        activateWindow();
+}
+
+void TForm1::fillScreenIfUnframed()
+{
     const QScreen *current = screen();
     if (isMaximized() && current && frameGeometry() == geometry()) {
         const QRect area = current->availableGeometry();
@@ -91,8 +115,6 @@ void TForm1::fillScreenWithoutWindowManager(int attempt)
         if (geometry() != filled)
             setGeometry(filled);
     }
-    if (!m_activated && !isActiveWindow())
-        activateWindow();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

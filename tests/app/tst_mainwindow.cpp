@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QTimer>
@@ -38,6 +39,7 @@ private slots:
     void help_withoutTheDocumentChangesNothing();
     void help_opensTheDocumentWhereItExists();
     void shownWindow_scalesEveryControlInProportion();
+    void shownWindow_firstPaintsAtTheSizeItFills();
 };
 
 void TestMainWindow::controls_matchTheirDesign_data()
@@ -349,6 +351,40 @@ void TestMainWindow::shownWindow_scalesEveryControlInProportion()
     }
     QVERIFY(form.Level->font().pixelSize() > levelFont);
     QVERIFY(form.maximumSize().boundedTo(windowdesign::kMaximumSize) == form.maximumSize());
+}
+
+namespace {
+
+// Remembers the size of a widget at each of its paints.
+class PaintSizes : public QObject
+{
+public:
+    explicit PaintSizes(QWidget *watched) { watched->installEventFilter(this); }
+    QList<QSize> sizes;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            sizes.append(static_cast<QWidget *>(watched)->size());
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+// With no window manager to maximise it, the window fills the screen before it paints at all: a
+// first paint at the design size would be a flash of a small window and a second full paint.
+void TestMainWindow::shownWindow_firstPaintsAtTheSizeItFills()
+{
+    ScriptedServices services;
+    TForm1 form(services);
+    PaintSizes paints(form.centralWidget());
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(!paints.sizes.isEmpty());
+    QVERIFY(form.width() > windowdesign::kFormSize.width());
+    QCOMPARE(paints.sizes.first(), form.centralWidget()->size());
 }
 
 QTEST_MAIN(TestMainWindow)
