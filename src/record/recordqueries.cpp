@@ -230,14 +230,4 @@ std::optional<QList<MissedWord>> queryMissed(const QSqlDatabase &db, QString *er
     return missed;
 }
 
-int levelOfPosition(Group group, int position)
-{
-    for (int level = kLevelCount - 1; level > 0; --level) {
-        if (position >= vocabulary::blockStart(group, level) &&
-            vocabulary::blockSize(group, level) > 0)
-            return level;
-    }
-    return 0;
-}
-
 } // namespace record

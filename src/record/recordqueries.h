@@ -99,7 +99,4 @@ std::optional<QList<MissedWord>> queryMissed(const QSqlDatabase &db, QString *er
 // The day of `range` that the trend starts with, or nothing for the whole record.
 std::optional<QDate> trendStart(TrendRange range, QDate today);
 
-// The level at which `position` of `group` is new, by the word lists' level blocks.
-int levelOfPosition(vocabulary::Group group, int position);
-
 } // namespace record
