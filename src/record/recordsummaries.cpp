@@ -68,34 +68,32 @@ QStringList summaryTablesSql()
     };
 }
 
-QStringList summaryBackfillSql()
-{
-    return {
-        QStringLiteral("DELETE FROM word_stats"),
-        QStringLiteral("DELETE FROM answer_quarters"),
-        QStringLiteral("INSERT INTO word_stats SELECT word_group, position, direction, SUM(outcome "
-                       "<> 2), SUM(outcome = 2),"
-                       " SUM(outcome <> 1), SUM(first_try = 1), SUM(first_try = 1 AND outcome = "
-                       "1), MAX(answered_ms),"
-                       " NULL, NULL, NULL FROM answers GROUP BY word_group, position, direction"),
-        QStringLiteral("UPDATE word_stats SET (latest_first_try_ms, latest_first_try_id, "
-                       "latest_first_try_outcome) ="
-                       " (SELECT answered_ms, id, outcome FROM answers a WHERE a.word_group = "
-                       "word_stats.word_group"
-                       "  AND a.position = word_stats.position AND a.direction = "
-                       "word_stats.direction AND a.first_try = 1"
-                       "  ORDER BY answered_ms DESC, id DESC LIMIT 1)"),
-        QStringLiteral("INSERT INTO answer_quarters SELECT answered_ms / 900000, SUM(outcome <> "
-                       "2), SUM(outcome = 2),"
-                       " SUM(first_try = 1), SUM(first_try = 1 AND outcome = 1) FROM answers"
-                       " GROUP BY answered_ms / 900000"),
-    };
-}
-
 QStringList summaryClearSql()
 {
     return {QStringLiteral("DELETE FROM word_stats"),
             QStringLiteral("DELETE FROM answer_quarters")};
+}
+
+QStringList summaryBackfillSql()
+{
+    QStringList statements = summaryClearSql();
+    statements << QStringLiteral(
+        "INSERT INTO word_stats SELECT word_group, position, direction, SUM(outcome <> 2),"
+        " SUM(outcome = 2), SUM(outcome <> 1), SUM(first_try = 1),"
+        " SUM(first_try = 1 AND outcome = 1), MAX(answered_ms), NULL, NULL, NULL"
+        " FROM answers GROUP BY word_group, position, direction");
+    statements << QStringLiteral(
+        "UPDATE word_stats"
+        " SET (latest_first_try_ms, latest_first_try_id, latest_first_try_outcome) ="
+        " (SELECT answered_ms, id, outcome FROM answers a"
+        " WHERE a.word_group = word_stats.word_group AND a.position = word_stats.position"
+        " AND a.direction = word_stats.direction AND a.first_try = 1"
+        " ORDER BY answered_ms DESC, id DESC LIMIT 1)");
+    statements << QStringLiteral(
+        "INSERT INTO answer_quarters SELECT answered_ms / 900000, SUM(outcome <> 2),"
+        " SUM(outcome = 2), SUM(first_try = 1), SUM(first_try = 1 AND outcome = 1) FROM answers"
+        " GROUP BY answered_ms / 900000");
+    return statements;
 }
 
 } // namespace record
