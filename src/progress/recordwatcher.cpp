@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress/recordwatcher.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -12,20 +12,23 @@ RecordWatcher::RecordWatcher(const QString &path, QObject *parent)
     : QObject(parent)
     , m_path(path)
 {
-    m_file.emplace(record::RecordFile::openForReading(m_path));
-    m_stamp = stampNow();
-    m_dataVersion = dataVersion();
+    open();
     m_timer.setInterval(kPollIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &RecordWatcher::poll);
     m_timer.start();
 }
 
-void RecordWatcher::reopen()
+void RecordWatcher::open()
 {
     m_file.reset(); // the old connection goes before the new one opens
     m_file.emplace(record::RecordFile::openForReading(m_path));
     m_stamp = stampNow();
     m_dataVersion = dataVersion();
+}
+
+void RecordWatcher::reopen()
+{
+    open();
     emit changed();
 }
 
@@ -58,7 +61,8 @@ RecordWatcher::FileStamp RecordWatcher::stampNow() const
     stamp.exists = true;
     stamp.size = status.st_size;
     stamp.inode = static_cast<qint64>(status.st_ino);
-    stamp.modified = QFileInfo(m_path).lastModified();
+    stamp.modifiedNs =
+        static_cast<qint64>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
     return stamp;
 }
 

@@ -4,7 +4,6 @@
 
 #include "record/recordfile.h"
 
-#include <QDateTime>
 #include <QObject>
 #include <QTimer>
 
@@ -38,10 +37,12 @@ private:
     struct FileStamp {
         bool exists = false;
         qint64 size = 0;
-        QDateTime modified;
+        qint64 modifiedNs = 0; // since the epoch
         qint64 inode = 0;
         bool operator==(const FileStamp &) const = default;
     };
+    // Opens the record and notes its stamp and data version, without saying so.
+    void open();
     FileStamp stampNow() const;
     std::optional<qint64> dataVersion() const;
 
