@@ -39,7 +39,6 @@ public:
     void setSavePathChooser(SavePathChooser choose) { m_chooseSavePath = std::move(choose); }
 
     const RecordSnapshot &snapshot() const { return m_snapshot; }
-    RecordWatcher *watcher() const { return m_watcher; }
 
     // Reads the record again and shows it.
     void refresh();

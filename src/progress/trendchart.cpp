@@ -116,13 +116,3 @@ void TrendChart::setDays(const QList<record::TrendDay> &days, std::optional<QDat
     m_answerAxis->setRange(0, std::max(10, most));
     m_answerAxis->applyNiceNumbers();
 }
-
-QList<qreal> TrendChart::answerBars() const
-{
-    QList<qreal> values;
-    for (int i = 0; i < m_answers->count(); ++i)
-        values << m_answers->at(i);
-    return values;
-}
-
-QList<QPointF> TrendChart::sharePoints() const { return m_share->points(); }

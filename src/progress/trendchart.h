@@ -27,10 +27,6 @@ public:
     // `days`) to `today`.
     void setDays(const QList<record::TrendDay> &days, std::optional<QDate> start, QDate today);
 
-    // The bars' values and the line's points, for checking what is drawn.
-    QList<qreal> answerBars() const;
-    QList<QPointF> sharePoints() const;
-
 private:
     QBarSet *m_answers;
     QBarSeries *m_bars;
