@@ -3,18 +3,12 @@
 #include "app/desktopintegration.h"
 
 #include "app/installedfonts.h"
-#include "app/pngiconengine.h"
+#include "widgets/pngiconengine.h"
 
 #include <QApplication>
 #include <QFontInfo>
 
 QString applicationId() { return QStringLiteral(VOCARRA_APP_ID); }
-
-QIcon applicationIcon()
-{
-    return QIcon(
-        new PngIconEngine(QStringLiteral(":/icons/%1.png"), {16, 24, 32, 48, 64, 128, 256}));
-}
 
 QFont proportionalInterfaceFont(const QFont &general)
 {
@@ -30,6 +24,6 @@ QFont proportionalInterfaceFont(const QFont &general)
 void integrateWithDesktop()
 {
     QGuiApplication::setDesktopFileName(applicationId());
-    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setWindowIcon(programIcon());
     QApplication::setFont(proportionalInterfaceFont(QApplication::font()));
 }

@@ -3,17 +3,13 @@
 #pragma once
 
 #include <QFont>
-#include <QIcon>
 
 // How the program presents itself to the desktop: its application id (the name of its desktop
-// entry, icon and metadata), its icon, and the font of its menus and boxes.
+// entry, icon and metadata), its icon (programIcon(), shared with the Progress window), and the
+// font of its menus and boxes.
 
 // "org.example.vocarra": the reverse of the project's web address.
 QString applicationId();
-
-// The program's icon at every size it ships in, from the resources built into the program; each
-// size is decoded when first asked for.
-QIcon applicationIcon();
 
 // The font for menus and boxes, given the desktop's general font. A desktop font that comes out
 // monospaced (a system whose only fonts are the Liberation family resolves the default to

@@ -100,11 +100,3 @@ void setProgressIdentity()
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Vocarra Progress"));
     QGuiApplication::setDesktopFileName(QStringLiteral(VOCARRA_PROGRESS_APP_ID));
 }
-
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
-    return icon;
-}

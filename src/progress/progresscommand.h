@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QIcon>
 #include <QStringList>
 
 #include <cstdio>
@@ -26,5 +25,3 @@ int runProgressCommand(const QStringList &arguments, std::FILE *out, std::FILE *
 
 // The application's name, version and desktop entry.
 void setProgressIdentity();
-// The program's icon, from the sizes built into it.
-QIcon programIcon();

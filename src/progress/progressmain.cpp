@@ -3,9 +3,9 @@
 // vocarra-progress: the Progress window, or with --summary the record as text on standard output.
 #include "progress/progresscommand.h"
 #include "progress/progresswindow.h"
+#include "widgets/pngiconengine.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 

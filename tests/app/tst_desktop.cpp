@@ -6,6 +6,7 @@
 #include "app/installedfonts.h"
 #include "quiz/messages.h"
 #include "version.h"
+#include "widgets/pngiconengine.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -53,7 +54,7 @@ void TestDesktop::metadata_pointsAtTheDesktopEntry()
 
 void TestDesktop::icon_isBuiltInAtEverySize()
 {
-    const QIcon icon = applicationIcon();
+    const QIcon icon = programIcon();
     for (int size : {16, 32, 48, 256}) {
         const QPixmap pixmap = icon.pixmap(size, size);
         QCOMPARE(pixmap.size(), QSize(size, size));
@@ -77,7 +78,7 @@ void TestDesktop::icon_givesEachAskedSizeWithoutGrowing()
 {
     QFETCH(int, asked);
     QFETCH(int, given);
-    const QIcon icon = applicationIcon();
+    const QIcon icon = programIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.actualSize(QSize(asked, asked)), QSize(given, given));
     const QImage image = icon.pixmap(asked, asked).toImage();

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/pngiconengine.h"
+#include "widgets/pngiconengine.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -75,3 +75,9 @@ QIconEngine *PngIconEngine::clone() const { return new PngIconEngine(*this); }
 QString PngIconEngine::key() const { return QStringLiteral("PngIconEngine"); }
 
 bool PngIconEngine::isNull() { return m_sides.isEmpty(); }
+
+QIcon programIcon()
+{
+    return QIcon(
+        new PngIconEngine(QStringLiteral(":/icons/%1.png"), {16, 24, 32, 48, 64, 128, 256}));
+}

@@ -37,3 +37,7 @@ private:
     QList<int> m_sides; // ascending
     QMap<int, QImage> m_decoded;
 };
+
+// The programs' icon at every size the icons resource ships (":/icons/16.png" to
+// ":/icons/256.png"), which each program links; each size is decoded when first asked for.
+QIcon programIcon();
