@@ -49,7 +49,6 @@ QString percentText(qint64 part, qint64 whole)
 
 ProgressWindow::ProgressWindow(const QString &recordPath, QWidget *parent)
     : QMainWindow(parent)
-    , m_recordPath(recordPath)
     , m_watcher(new RecordWatcher(recordPath, this))
 {
     setWindowTitle(QStringLiteral("Vocarra Progress"));
@@ -282,11 +281,11 @@ void ProgressWindow::showStatus()
                                   QStringLiteral("sessions")),
                           since, percentText(totals.firstTriesRight, totals.firstTries));
         lines << QStringLiteral("Your record is %1.")
-                     .arg(QDir::toNativeSeparators(m_recordPath).toHtmlEscaped());
+                     .arg(QDir::toNativeSeparators(m_watcher->path()).toHtmlEscaped());
     } else {
         lines << QStringLiteral("<b>%1</b>").arg(m_snapshot.message.toHtmlEscaped());
     }
-    for (const QString &kept : record::setAsideFiles(m_recordPath))
+    for (const QString &kept : record::setAsideFiles(m_watcher->path()))
         lines << QStringLiteral("A file that was no readable record was kept as %1.")
                      .arg(QDir::toNativeSeparators(kept).toHtmlEscaped());
     if (!m_keepRecord->isChecked())
@@ -300,7 +299,7 @@ void ProgressWindow::forgetRecord()
     if (!m_confirm(QStringLiteral("Forget every answer in your record? This cannot be undone.")))
         return;
     QString error;
-    if (!record::forgetRecord(m_recordPath, &error))
+    if (!record::forgetRecord(m_watcher->path(), &error))
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Your record could not be forgotten: %1").arg(error));
     m_watcher->reopen();

@@ -58,7 +58,6 @@ private:
     record::TrendRange trendRange() const;
     QList<record::MissedWord> chosenMissedWords() const;
 
-    QString m_recordPath;
     RecordWatcher *m_watcher;
     RecordSnapshot m_snapshot;
     Confirmation m_confirm;
