@@ -2,24 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pairselection.h"
 
+#include "record/wordidentity.h"
 #include "vocabulary/groupwords.h"
 
 #include <algorithm>
 
 namespace wordlist {
-namespace {
-
-int levelOf(vocabulary::Group group, int position)
-{
-    int level = 0;
-    for (int l = 0; l < vocabulary::kLevelCount; ++l) {
-        if (vocabulary::blockSize(group, l) > 0 && position >= vocabulary::blockStart(group, l))
-            level = l;
-    }
-    return level;
-}
-
-} // namespace
 
 PickedPairs pickPairs(std::span<const PairKey> keys, Format format)
 {
@@ -42,7 +30,7 @@ PickedPairs pickPairs(std::span<const PairKey> keys, Format format)
     PickedPairs picked;
     const bool gatherLevels = format == Format::Kvtml;
     for (const PairKey &key : sorted) {
-        const int level = levelOf(key.group, key.position);
+        const int level = record::newAtLevel(key.group, key.position);
         const std::span<const vocabulary::WordPair> words = vocabulary::groupWords(key.group);
         const auto &pair = words[static_cast<std::size_t>(key.position)];
         LevelBlock *last = picked.blocks.empty() ? nullptr : &picked.blocks.back();
