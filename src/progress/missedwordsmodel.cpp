@@ -27,13 +27,14 @@ QString lastSeenText(const QDateTime &utc)
            locale.toString(local.time(), QStringLiteral("HH:mm"));
 }
 
-} // namespace
-
+// A stored Windows-1252 entry as the quiz shows it.
 QString entryText(std::string_view cp1252)
 {
     return QString::fromStdString(vocabulary::cp1252ToUtf8(cp1252));
 }
 
+// The English and the Spanish entry of the word, as the quiz shows them; empty for a position
+// outside its group.
 QString englishOf(const record::MissedWord &word)
 {
     const vocabulary::WordPair *pair = pairOf(word);
@@ -45,6 +46,8 @@ QString spanishOf(const record::MissedWord &word)
     const vocabulary::WordPair *pair = pairOf(word);
     return pair ? entryText(pair->spanish.text()) : QString();
 }
+
+} // namespace
 
 void MissedWordsModel::setWords(const QList<record::MissedWord> &words)
 {

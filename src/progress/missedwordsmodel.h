@@ -31,10 +31,3 @@ public:
 private:
     QList<record::MissedWord> m_words;
 };
-
-// A stored Windows-1252 entry as the quiz shows it.
-QString entryText(std::string_view cp1252);
-// The English and the Spanish entry of the word, as the quiz shows them; empty for a position
-// outside its group.
-QString englishOf(const record::MissedWord &word);
-QString spanishOf(const record::MissedWord &word);
