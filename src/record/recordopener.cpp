@@ -160,12 +160,8 @@ public:
         if (!movedAside) {
             QSqlError error;
             const std::optional<Identity> identity = readIdentity(m_file.database(), &error);
-            if (!identity) {
-                const RecordStatus status = statusForFailure(error, RecordAccess::Write);
-                if (status != RecordStatus::Damaged)
-                    return m_file.finish(status, error.text());
-                return moveAsideAndReconnect();
-            }
+            if (!identity)
+                return failOrMoveAside(error);
             const bool blank = identity->applicationId == 0 && identity->userVersion == 0 &&
                                identity->schemaObjects == 0;
             if (!blank && identity->applicationId != kRecordApplicationId)
@@ -173,12 +169,8 @@ public:
             if (identity->userVersion > kRecordSchemaVersion)
                 return m_file.finish(RecordStatus::NewerSchema);
             if (identity->userVersion == kRecordSchemaVersion &&
-                !answersReadable(m_file.database(), &error)) {
-                if (statusForFailure(error, RecordAccess::Write) != RecordStatus::Damaged)
-                    return m_file.finish(statusForFailure(error, RecordAccess::Write),
-                                         error.text());
-                return moveAsideAndReconnect();
-            }
+                !answersReadable(m_file.database(), &error))
+                return failOrMoveAside(error);
         }
         prepareForWriting(movedAside ? RecordStatus::MovedAside : RecordStatus::Ready);
     }
@@ -267,6 +259,16 @@ private:
         if (!moveAside() || !connect(false))
             return;
         prepareForWriting(RecordStatus::MovedAside);
+    }
+
+    // After a failed read of a file that opened: a damaged file is set aside and a new record
+    // started; any other failure (a lock, a full disk) is reported and the file left alone.
+    void failOrMoveAside(const QSqlError &error)
+    {
+        const RecordStatus status = statusForFailure(error, RecordAccess::Write);
+        if (status != RecordStatus::Damaged)
+            return m_file.finish(status, error.text());
+        moveAsideAndReconnect();
     }
 
     // WAL lets the quiz write while a reader reads and survives a kill after any commit;
