@@ -51,16 +51,8 @@ int MasteryModel::columnCount(const QModelIndex &parent) const
 record::MasteryCell MasteryModel::cellAt(const QModelIndex &index) const
 {
     const vocabulary::Group group = groupOfRow(index.row());
-    if (index.column() < vocabulary::kLevelCount)
-        return m_map.cell(group, index.column());
-    record::MasteryCell sum;
-    for (int level = 0; level < vocabulary::kLevelCount; ++level) {
-        const record::MasteryCell &cell = m_map.cell(group, level);
-        sum.known += cell.known;
-        sum.seen += cell.seen;
-        sum.total += cell.total;
-    }
-    return sum;
+    return index.column() < vocabulary::kLevelCount ? m_map.cell(group, index.column())
+                                                    : m_map.groupSum(group);
 }
 
 QString MasteryModel::cellDescription(const QModelIndex &index) const

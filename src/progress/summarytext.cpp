@@ -35,16 +35,13 @@ QString masteryTable(const record::MasteryMap &map)
     std::array<record::MasteryCell, vocabulary::kLevelCount + 1> columnSums{};
     for (vocabulary::Group group : vocabulary::kGroups) {
         text += groupName(group).leftJustified(kNameWidth);
-        record::MasteryCell groupSum;
         for (int level = 0; level < vocabulary::kLevelCount; ++level) {
             const record::MasteryCell &cell = map.cell(group, level);
             text += cellText(cell).rightJustified(kCellWidth);
-            groupSum.known += cell.known;
-            groupSum.total += cell.total;
             columnSums[static_cast<std::size_t>(level)].known += cell.known;
             columnSums[static_cast<std::size_t>(level)].total += cell.total;
         }
-        text += cellText(groupSum).rightJustified(kCellWidth) + QLatin1Char('\n');
+        text += cellText(map.groupSum(group)).rightJustified(kCellWidth) + QLatin1Char('\n');
     }
     text += QStringLiteral("All groups").leftJustified(kNameWidth);
     const record::MasteryCell all = map.sum();

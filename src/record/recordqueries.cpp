@@ -73,15 +73,25 @@ QDateTime utcFromMs(const QVariant &ms)
 
 } // namespace
 
+MasteryCell MasteryMap::groupSum(Group group) const
+{
+    MasteryCell total;
+    for (const MasteryCell &cell : cells[static_cast<std::size_t>(group)]) {
+        total.known += cell.known;
+        total.seen += cell.seen;
+        total.total += cell.total;
+    }
+    return total;
+}
+
 MasteryCell MasteryMap::sum() const
 {
     MasteryCell total;
-    for (const auto &row : cells) {
-        for (const MasteryCell &cell : row) {
-            total.known += cell.known;
-            total.seen += cell.seen;
-            total.total += cell.total;
-        }
+    for (Group group : vocabulary::kGroups) {
+        const MasteryCell cell = groupSum(group);
+        total.known += cell.known;
+        total.seen += cell.seen;
+        total.total += cell.total;
     }
     return total;
 }

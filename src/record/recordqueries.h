@@ -39,6 +39,8 @@ struct MasteryMap {
     {
         return cells[static_cast<std::size_t>(group)][static_cast<std::size_t>(level)];
     }
+    // One group over every level, and every group over every level.
+    MasteryCell groupSum(vocabulary::Group group) const;
     MasteryCell sum() const;
 };
 
