@@ -299,10 +299,15 @@ std::string exportText(const Options &options)
 
 std::string formatText(const Options &options, std::span<const LevelBlock> blocks)
 {
-    switch (options.format) {
+    return formatText(options.format, blocks, titleOf(options));
+}
+
+std::string formatText(Format format, std::span<const LevelBlock> blocks, std::string_view title)
+{
+    switch (format) {
     case Format::Tsv: return tsvText(blocks);
     case Format::Csv: return csvText(blocks);
-    case Format::Kvtml: return kvtmlText(blocks, titleOf(options));
+    case Format::Kvtml: return kvtmlText(blocks, title);
     case Format::Anki: return ankiText(blocks);
     }
     return {};

@@ -71,6 +71,8 @@ std::string exportText(const Options &options);
 
 // `blocks` as the whole output in the format of `options`.
 std::string formatText(const Options &options, std::span<const LevelBlock> blocks);
+// `blocks` as the whole output in `format`; a vocabulary document carries `title`.
+std::string formatText(Format format, std::span<const LevelBlock> blocks, std::string_view title);
 
 // Runs the tool as main() would and returns its exit status. `out` receives the list (unless a
 // file is named) and the help text; `err` receives the error messages.

@@ -4,6 +4,7 @@
 
 #include "pairselection.h"
 #include "safewrite.h"
+#include "wordlist.h"
 
 #include <QFileInfo>
 
@@ -54,15 +55,8 @@ std::string missedExportText(const QList<record::MissedWord> &words, wordlist::F
     keys.reserve(static_cast<std::size_t>(words.size()));
     for (const record::MissedWord &word : words)
         keys.push_back({word.group, word.position});
-    const wordlist::PickedPairs picked = wordlist::pickPairs(keys, format);
-    switch (format) {
-    case wordlist::Format::Tsv: return wordlist::tsvText(picked.blocks);
-    case wordlist::Format::Csv: return wordlist::csvText(picked.blocks);
-    case wordlist::Format::Kvtml:
-        return wordlist::kvtmlText(picked.blocks, "Vocarra: the words you miss");
-    case wordlist::Format::Anki: break;
-    }
-    return wordlist::ankiText(picked.blocks);
+    return wordlist::formatText(format, wordlist::pickPairs(keys, format).blocks,
+                                "Vocarra: the words you miss");
 }
 
 bool writeMissedWords(const QList<record::MissedWord> &words, const QString &path,
