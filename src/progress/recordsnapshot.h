@@ -14,7 +14,7 @@ struct RecordSnapshot {
     record::RecordStatus status = record::RecordStatus::Missing;
     QString message; // the opening's one line, or what a query failed with
     bool readable = false;
-    record::Mastery mastery;
+    record::Mastery mastery = record::emptyMastery(); // all unknown until the record says more
     record::Totals totals;
     QList<record::TrendDay> trend;
     QList<record::MissedWord> missed;

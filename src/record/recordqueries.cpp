@@ -106,7 +106,7 @@ const MasteryMap &Mastery::map(DirectionFilter filter) const
     return either;
 }
 
-std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error)
+Mastery emptyMastery()
 {
     Mastery mastery;
     for (MasteryMap *map :
@@ -117,6 +117,12 @@ std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error)
                     vocabulary::blockSize(group, level);
         }
     }
+    return mastery;
+}
+
+std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error)
+{
+    Mastery mastery = emptyMastery();
     QSqlQuery query(db);
     const QString sql =
         pairsCte() +

@@ -88,6 +88,9 @@ struct TrendRange {
     std::optional<int> days;
 };
 
+// Every word of every cell counted, none known yet: the map before the first answer.
+Mastery emptyMastery();
+
 // Each query gives nothing when the database fails it (a damaged file, a lock held past the
 // busy timeout) and then puts the database's own words into `error`, when given.
 std::optional<Mastery> queryMastery(const QSqlDatabase &db, QString *error = nullptr);

@@ -91,8 +91,9 @@ private slots:
         QCOMPARE(cell.data(Qt::ToolTipRole), cell.data(Qt::AccessibleTextRole));
     }
 
-    // Opening the window on no record creates none; once Vocarra starts one, and with every
-    // answer it records, the window follows within about two seconds.
+    // Opening the window on no record creates none and shows the map with nothing known yet; once
+    // Vocarra starts one, and with every answer it records, the window follows within about two
+    // seconds.
     void window_followsTheRecordWithoutCreatingIt()
     {
         QTemporaryDir folder;
@@ -100,6 +101,10 @@ private slots:
         ProgressWindow window(path);
         QVERIFY(!window.snapshot().readable);
         QVERIFY(!QFileInfo::exists(QFileInfo(path).path()));
+        // Before the first answer every word is still to learn, not "no words".
+        const QAbstractItemModel *map =
+            window.findChild<QTableView *>(QStringLiteral("masteryMap"))->model();
+        QCOMPARE(map->index(0, 0).data().toString(), QStringLiteral("0 / 11"));
 
         QVERIFY(prepareRecord(path, kAnswers));
         QTRY_VERIFY_WITH_TIMEOUT(window.snapshot().readable, 3000);
