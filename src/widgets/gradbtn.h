@@ -107,7 +107,6 @@ protected:
     // Presets act only while the button is being designed. No designer runs this program, so
     // nothing sets this at run time; a designer plug-in would.
     void setDesigning(bool designing) { m_designing = designing; }
-    bool isDesigning() const { return m_designing; }
 
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
