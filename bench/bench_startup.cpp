@@ -4,8 +4,10 @@
 // probe program again and again, in turn, and prints the medians of the process CPU time until the
 // first question is painted at the window's final size, the time from the start of the process to
 // its window's first map and to that paint, and the peak memory then; each also as a ratio to the
-// bare window, and the CPU time and peak memory once more after 1.5 s more. Runs on the offscreen
-// platform, and under X as well when a display is there (DISPLAY set).
+// bare window, and the CPU time and peak memory once more after 1.5 s more. Beside them, the bare
+// window drawing the first question's texts in the program's faces and sizes: the part of the
+// start that any window showing those texts pays. Runs on the offscreen platform, and under X as
+// well when a display is there (DISPLAY set).
 #include "bench/benchtools.h"
 
 #include <QCoreApplication>
@@ -54,8 +56,9 @@ bool measure(const char *platform, int rounds)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QString::fromLatin1(platform));
-    std::array<Probe, 3> probes{{
+    std::array<Probe, 4> probes{{
         {"bare QMainWindow (the floor)", QStringLiteral(VOCARRA_BARE_PROBE), {}, {}},
+        {"bare window with Vocarra's texts", QStringLiteral(VOCARRA_TEXT_FLOOR_PROBE), {}, {}},
         {"Vocarra", QStringLiteral(VOCARRA_STARTUP_PROBE), {}, {}},
         {"Vocarra without its scaling",
          QStringLiteral(VOCARRA_STARTUP_PROBE),
@@ -73,10 +76,10 @@ bool measure(const char *platform, int rounds)
     const Probe &floor = probes[0];
     std::printf("\nplatform %s, median of %d starts; ratios to the bare window in brackets\n",
                 platform, rounds);
-    std::printf("%-29s %17s %17s %17s %19s | after 1.5 s: %8s %11s\n", "", "CPU to question",
+    std::printf("%-32s %17s %17s %17s %19s | after 1.5 s: %8s %11s\n", "", "CPU to question",
                 "fork to map", "fork to question", "peak at question", "CPU", "peak");
     for (const Probe &probe : probes) {
-        std::printf("%-29s", probe.what);
+        std::printf("%-32s", probe.what);
         for (Figure figure : {Cpu, Map, Question})
             std::printf(" %8.1f ms (x%.2f)", probe.median(figure) / 1e6,
                         probe.median(figure) / floor.median(figure));
