@@ -3,7 +3,7 @@
 #include "app/desktopintegration.h"
 
 #include "app/installedfonts.h"
-#include "widgets/pngiconengine.h"
+#include "widgets/programiconengine.h"
 
 #include <QApplication>
 #include <QFontInfo>
