@@ -22,10 +22,11 @@ QImage copiedPixels(const char *bits, int side)
 }
 
 // The pixels of the resource at `path`, or a null image when it is missing or its byte count does
-// not fit the side. Uncompressed resource data stays mapped as long as the program runs, so the
-// image reads it where it lies; it is copied only where QImage could not read it in place: when it
-// is compressed, or when it is not on the 4-byte boundary QImage wants for its rows (rcc keeps it
-// there, as each entry is a 4-byte length followed by whole pixels, but nothing promises that).
+// not fit the side. The data of a resource linked into the program stays in place as long as it
+// runs, so the image reads it where it lies; it is copied only where QImage could not read it in
+// place: when it is compressed, or when it is not on the 4-byte boundary QImage wants for its rows
+// (rcc keeps it there, as each entry is a 4-byte length followed by whole pixels, but nothing
+// promises that).
 QImage wrappedPixels(const QString &path, int side)
 {
     const QResource resource(path);
