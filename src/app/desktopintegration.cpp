@@ -3,6 +3,7 @@
 #include "app/desktopintegration.h"
 
 #include "app/installedfonts.h"
+#include "widgets/leanstyle.h"
 #include "widgets/programiconengine.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ QFont proportionalInterfaceFont(const QFont &general)
 
 void integrateWithDesktop()
 {
+    QApplication::setStyle(new LeanStyle(QApplication::style()));
     QGuiApplication::setDesktopFileName(applicationId());
     QApplication::setWindowIcon(programIcon());
     QApplication::setFont(proportionalInterfaceFont(QApplication::font()));
