@@ -4,7 +4,7 @@
 
 #include "app/installedfonts.h"
 #include "widgets/leanstyle.h"
-#include "widgets/pngiconengine.h"
+#include "widgets/programiconengine.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -3,7 +3,7 @@
 // vocarra-progress: the Progress window, or with --summary the record as text on standard output.
 #include "progress/progresscommand.h"
 #include "progress/progresswindow.h"
-#include "widgets/pngiconengine.h"
+#include "widgets/programiconengine.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 #include "app/installedfonts.h"
 #include "quiz/messages.h"
 #include "version.h"
-#include "widgets/pngiconengine.h"
+#include "widgets/programiconengine.h"
 
 #include <QFile>
 #include <QFontInfo>
@@ -23,6 +23,10 @@ private slots:
     void icon_isBuiltInAtEverySize();
     void icon_givesEachAskedSizeWithoutGrowing_data();
     void icon_givesEachAskedSizeWithoutGrowing();
+    void icon_showsTheThemePixels_data();
+    void icon_showsTheThemePixels();
+    void icon_givesNothingForABrokenSize_data();
+    void icon_givesNothingForABrokenSize();
     void fontFamily_namesTheInstalledOne_data();
     void fontFamily_namesTheInstalledOne();
     void interfaceFont_isNeverMonospaced_data();
@@ -85,6 +89,52 @@ void TestDesktop::icon_givesEachAskedSizeWithoutGrowing()
     QCOMPARE(image.size(), QSize(given, given));
     // Drawn, not blank: the tile is opaque in its middle.
     QCOMPARE(image.pixelColor(given / 2, given / 2).alpha(), 255);
+}
+
+void TestDesktop::icon_showsTheThemePixels_data()
+{
+    QTest::addColumn<int>("side");
+    for (int side : {16, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%d px", side) << side;
+}
+
+void TestDesktop::icon_showsTheThemePixels()
+{
+    // The window icon and the installed theme's PNG come from one rendering and must not drift.
+    QFETCH(int, side);
+    const QString png =
+        QStringLiteral(VOCARRA_ICON_DIR "/%1x%1/apps/%2.png").arg(side).arg(applicationId());
+    const QImage theme(png);
+    QVERIFY2(!theme.isNull(), qPrintable(png));
+    QCOMPARE(programIcon().pixmap(side, side).toImage(),
+             theme.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+void TestDesktop::icon_givesNothingForABrokenSize_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("drawn");
+    QTest::newRow("whole pixels") << 2 << true;
+    QTest::newRow("whole pixels, stored compressed") << 8 << true;
+    QTest::newRow("one byte short") << 16 << false;
+    QTest::newRow("one pixel too many") << 24 << false;
+    QTest::newRow("missing") << 32 << false;
+    QTest::newRow("between sizes, from a broken larger one") << 20 << false;
+}
+
+void TestDesktop::icon_givesNothingForABrokenSize()
+{
+    QFETCH(int, side);
+    QFETCH(bool, drawn);
+    const QIcon icon(
+        new ProgramIconEngine(QStringLiteral(":/brokenicons/%1.argb"), {2, 8, 16, 24, 32}));
+    const QImage image = icon.pixmap(side, side).toImage();
+    QCOMPARE(!image.isNull(), drawn);
+    if (drawn) {
+        const QByteArray bits(reinterpret_cast<const char *>(image.constBits()),
+                              image.sizeInBytes());
+        QCOMPARE(bits, QByteArrayLiteral("0123").repeated(side * side));
+    }
 }
 
 void TestDesktop::fontFamily_namesTheInstalledOne_data()

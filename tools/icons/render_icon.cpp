@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Vocarra developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Build step: renders the program's SVG icon into the PNG sizes of the hicolor icon theme.
-//   render_icon ICON.svg OUTPUT_FOLDER SIZE...
-// writes OUTPUT_FOLDER/<size>x<size>/apps/<icon name>.png for every size.
+// Build step: renders the program's SVG icon into the PNG sizes of the hicolor icon theme, and into
+// the same pixels raw for the program to link.
+//   render_icon ICON.svg THEME_FOLDER PIXELS_FOLDER SIZE...
+// writes THEME_FOLDER/<size>x<size>/apps/<icon name>.png and PIXELS_FOLDER/<size>.argb for every
+// size. A .argb file is size * size premultiplied ARGB32 pixels, row by row, in this machine's byte
+// order: the program wraps them in an image without decoding anything.
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -13,12 +17,24 @@
 
 #include <cstdio>
 
+namespace {
+
+bool writePixels(const QImage &image, const QString &file)
+{
+    QFile out(file);
+    const auto *bytes = reinterpret_cast<const char *>(image.constBits());
+    return out.open(QIODevice::WriteOnly) &&
+           out.write(bytes, image.sizeInBytes()) == image.sizeInBytes();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 4) {
-        std::fputs("usage: render_icon ICON.svg OUTPUT_FOLDER SIZE...\n", stderr);
+    if (arguments.size() < 5) {
+        std::fputs("usage: render_icon ICON.svg THEME_FOLDER PIXELS_FOLDER SIZE...\n", stderr);
         return 2;
     }
     QSvgRenderer renderer(arguments.at(1));
@@ -27,7 +43,12 @@ int main(int argc, char *argv[])
         return 1;
     }
     const QString iconName = QFileInfo(arguments.at(1)).completeBaseName();
-    for (const QString &sizeText : arguments.mid(3)) {
+    const QString pixelsFolder = arguments.at(3);
+    if (!QDir().mkpath(pixelsFolder)) {
+        std::fprintf(stderr, "render_icon: cannot make %s\n", qPrintable(pixelsFolder));
+        return 1;
+    }
+    for (const QString &sizeText : arguments.mid(4)) {
         const int size = sizeText.toInt();
         if (size <= 0) {
             std::fprintf(stderr, "render_icon: bad size %s\n", qPrintable(sizeText));
@@ -42,6 +63,11 @@ int main(int argc, char *argv[])
         const QString file = QStringLiteral("%1/%2.png").arg(folder, iconName);
         if (!QDir().mkpath(folder) || !image.save(file)) {
             std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        const QString pixels = QStringLiteral("%1/%2.argb").arg(pixelsFolder).arg(size);
+        if (!writePixels(image, pixels)) {
+            std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(pixels));
             return 1;
         }
     }
