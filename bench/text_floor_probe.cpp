@@ -6,15 +6,12 @@
 // least Qt does to put a text on screen. What it costs over the bare window is what those texts
 // cost in any program that shows them: a font realised per face and size, their glyphs shaped
 // and rasterised. Reports like the other probes.
-#include "bench/startupprobe.h"
+#include "bench/barewindowstart.h"
 
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
-#include <QTimer>
-#include <QWindow>
 
 namespace {
 
@@ -67,20 +64,5 @@ int main(int argc, char *argv[])
           "Translation?", "Mult Choice/Type Answer", "Help"})
         window.menuBar()->addMenu(QString::fromUtf8(title))->addAction(QStringLiteral("Item"));
     window.setCentralWidget(new Texts);
-    window.setWindowState(Qt::WindowMaximized);
-    const auto filled = [&window] {
-        return window.frameGeometry().size() == window.screen()->availableGeometry().size();
-    };
-    bench::StartupProbe probe(window, filled);
-    window.show();
-    QTimer fill;
-    QObject::connect(&fill, &QTimer::timeout, &window, [&] {
-        if (!window.windowHandle()->isExposed())
-            return;
-        fill.stop();
-        if (!filled() && window.frameGeometry() == window.geometry())
-            window.setGeometry(window.screen()->availableGeometry());
-    });
-    fill.start(20);
-    return QApplication::exec();
+    return bench::showMaximizedAndProbe(window);
 }
