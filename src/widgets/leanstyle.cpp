@@ -34,10 +34,11 @@ public:
     {
         return loaded().pixmap(size, mode, state);
     }
+    // `size` is in device pixels; QIcon::pixmap takes the size before `scale`.
     QPixmap scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                          qreal scale) override
     {
-        return loaded().pixmap(size, scale, mode, state);
+        return loaded().pixmap(size / scale, scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {

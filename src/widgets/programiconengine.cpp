@@ -83,10 +83,11 @@ QPixmap ProgramIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::St
     return QPixmap::fromImage(image.scaled(actual, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
+// `size` is in device pixels already: QIcon multiplies the size it is asked for by `scale`.
 QPixmap ProgramIconEngine::scaledPixmap(const QSize &size, QIcon::Mode mode, QIcon::State state,
                                         qreal scale)
 {
-    QPixmap scaled = pixmap(size * scale, mode, state);
+    QPixmap scaled = pixmap(size, mode, state);
     scaled.setDevicePixelRatio(scale);
     return scaled;
 }
@@ -95,7 +96,7 @@ void ProgramIconEngine::paint(QPainter *painter, const QRect &rect, QIcon::Mode 
                               QIcon::State state)
 {
     const qreal scale = painter->device()->devicePixelRatio();
-    const QPixmap image = scaledPixmap(rect.size(), mode, state, scale);
+    const QPixmap image = scaledPixmap(rect.size() * scale, mode, state, scale);
     QRect target(QPoint(), image.deviceIndependentSize().toSize());
     target.moveCenter(rect.center());
     painter->drawPixmap(target, image);

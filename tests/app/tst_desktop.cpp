@@ -89,6 +89,8 @@ void TestDesktop::icon_givesEachAskedSizeWithoutGrowing()
     QCOMPARE(image.size(), QSize(given, given));
     // Drawn, not blank: the tile is opaque in its middle.
     QCOMPARE(image.pixelColor(given / 2, given / 2).alpha(), 255);
+    // On a screen of twice the pixel density, half the size asked for takes as many pixels.
+    QCOMPARE(icon.pixmap(QSize(asked, asked) / 2, 2.0).size(), QSize(given, given));
 }
 
 void TestDesktop::icon_showsTheThemePixels_data()

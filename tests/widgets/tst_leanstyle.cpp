@@ -119,8 +119,11 @@ private slots:
             const QIcon deferred = lean->standardIcon(which);
             QVERIFY(!deferred.isNull());
             QCOMPARE(deferred.availableSizes(), expected.availableSizes());
-            for (const int side : {8, 16, 32})
+            for (const int side : {8, 16, 32}) {
                 QCOMPARE(deferred.pixmap(side).toImage(), expected.pixmap(side).toImage());
+                QCOMPARE(deferred.pixmap(QSize(side, side), 2.0).toImage(),
+                         expected.pixmap(QSize(side, side), 2.0).toImage());
+            }
         }
     }
 };
